@@ -1,0 +1,12 @@
+# Project-wide compiler settings applied to our own targets through
+# vexilor_set_warnings(target).
+add_library(vexilor_options INTERFACE)
+target_compile_options(vexilor_options INTERFACE -Wall -Wextra)
+if(VEXILOR_WERROR)
+  target_compile_options(vexilor_options INTERFACE -Werror)
+endif()
+if(VEXILOR_SANITIZE)
+  target_compile_options(vexilor_options INTERFACE -fsanitize=address,undefined
+                         -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(vexilor_options INTERFACE -fsanitize=address,undefined)
+endif()
