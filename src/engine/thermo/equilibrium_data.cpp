@@ -44,7 +44,7 @@ void RemoveLaterDuplicates(int& count, Same same, Remove remove) {
 }  // namespace
 
 void SelectEquil(std::uint16_t i, std::uint16_t j) {
-  const Equil& pair = EquilBase.at(i)[j];
+  const Equil& pair = EquilBase.at(i).Row.at(j);
   if (pair.NPts > kMaxEquilPoints) {
     const std::string pairName = ComponentName(i) + " - " + ComponentName(j);
     const std::string count = std::to_string(pair.NPts);

@@ -58,6 +58,11 @@ TEST_F(SelectEquilTest, MirrorAndEmptyPairs) {
   EXPECT_EQ(EquilWork.P, 0.0L);
 }
 
+TEST_F(SelectEquilTest, IndexesOutsideTheMatrixAreRefused) {
+  EXPECT_THROW(SelectEquil(0, 4), std::out_of_range);
+  EXPECT_THROW(SelectEquil(4, 0), std::out_of_range);
+}
+
 TEST_F(SelectEquilTest, PairTooLargeForTheWorkArraysEndsTheProgram) {
   ResizeEthanolWater(61, 0.5L, 0.5L, 90.0L);
   struct Case {
