@@ -127,6 +127,10 @@ struct RefusedFile {
   const char* reason;  //!< part of the message
 };
 
+void PrintTo(const RefusedFile& file, std::ostream* out) {
+  *out << file.name;
+}
+
 class RefusedFileTest : public DatabaseTest, public ::testing::WithParamInterface<RefusedFile> {};
 
 TEST_P(RefusedFileTest, IsRefusedWithAMessageAndLeftByteForByte) {

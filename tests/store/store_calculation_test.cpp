@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <cctype>
+#include <ostream>
 
 #include "store/database_fixture.h"
 #include "store/sample_run.h"
@@ -143,6 +145,16 @@ struct LanguageCase {
   const char* flowUnit;
 };
 
+std::string CaseName(const LanguageCase& c) {
+  return std::string(c.lang == 1 ? "English" : "Russian") +
+         (c.heating == 'l' || c.heating == 'L' ? "LiveSteam" : "DeadSteam") +
+         (std::isupper(static_cast<unsigned char>(c.heating)) ? "Capital" : "");
+}
+
+void PrintTo(const LanguageCase& c, std::ostream* out) {
+  *out << CaseName(c);
+}
+
 class StoredTextsTest : public StoreCalculationTest,
                         public ::testing::WithParamInterface<LanguageCase> {};
 
@@ -166,7 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LanguageCase{1, 'l', "live s", "Feed submi", "Selection ", "kmol/hr"},
                       LanguageCase{1, 'D', "dead s", "Feed submi", "Selection ", "kmol/hr"},
                       LanguageCase{2, 'd', "глухой", "Подача пит", "Отбор фрак", "кмоль/ч"},
-                      LanguageCase{2, 'L', "острый", "Подача пит", "Отбор фрак", "кмоль/ч"}));
+                      LanguageCase{2, 'L', "острый", "Подача пит", "Отбор фрак", "кмоль/ч"}),
+    [](const auto& info) { return CaseName(info.param); });
 
 TEST(CutToWidthTest, CountsCharactersNotBytesOrUtf16Units) {
   const struct {
