@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace vexilor::render {
@@ -28,6 +30,10 @@ struct PagingCase {
   std::vector<std::vector<int>> rowsPerPage;
   std::vector<std::vector<int>> headingsPerPage;
 };
+
+void PrintTo(const PagingCase& c, std::ostream* out) {
+  *out << c.compCount << " components";
+}
 
 class PagingTest : public ::testing::TestWithParam<PagingCase> {};
 
@@ -73,7 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Headings are PlotTitles entries 2 + k for component k.
         PagingCase{2, {{0, 1, 2}, {3, 4, 5, 6}}, {{}, {3, 4}}},
         PagingCase{3, {{0, 1, 2}, {3, 4, 5, 6}, {7, 8}}, {{}, {3, 4}, {5}}},
-        PagingCase{4, {{0, 1, 2}, {3, 4, 5, 6}, {7, 8, 9, 10}}, {{}, {3, 4}, {5, 6}}}));
+        PagingCase{4, {{0, 1, 2}, {3, 4, 5, 6}, {7, 8, 9, 10}}, {{}, {3, 4}, {5, 6}}}),
+    [](const ::testing::TestParamInfo<PagingCase>& info) {
+      return std::to_string(info.param.compCount) + "Components";
+    });
 
 TEST(PictorialPagesTest, ConcentrationPlotsAlternateLiquidAndVapourTitles) {
   PictorialPages pages(3);
