@@ -32,7 +32,7 @@ std::vector<QString> MakePlotTitles(std::uint8_t lang, const std::vector<QString
 }
 
 void CheckPictureComponentCount(int compCount, std::uint8_t lang) {
-  if (compCount <= kMaxPictureComponents) return;
+  if (compCount >= 0 && compCount <= kMaxPictureComponents) return;
   // Both literals end in a null character, so the view's data is a C string.
   const std::string_view format = PickText(
       lang, "The calculation holds %d components; the pictorial form can show four at most.",

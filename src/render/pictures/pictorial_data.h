@@ -63,7 +63,8 @@ std::vector<QString> MakePlotTitles(std::uint8_t lang, const std::vector<QString
                                     const QString& flowUnit, const QString& concUnit,
                                     HeadingStyle style);
 
-//! Refuses a component count the pictures have no room for.
+//! Refuses a component count the pictures have no room for (above four,
+//! or a negative count of an edited stored calculation).
 void CheckPictureComponentCount(int compCount, std::uint8_t lang);
 
 //! Pictorial data of a finished run: temperatures in deg C, flows times
