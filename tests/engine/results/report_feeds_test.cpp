@@ -179,6 +179,10 @@ struct LanguageCase {
   const char* takeoffPurpose;
 };
 
+void PrintTo(const LanguageCase& c, std::ostream* out) {
+  *out << "Lang " << int(c.lang) << ", heating '" << c.heatingKind << "'";
+}
+
 class CurrentRunFeedsLanguageTest : public CurrentRunFeedsTest,
                                     public ::testing::WithParamInterface<LanguageCase> {};
 
@@ -201,7 +205,10 @@ INSTANTIATE_TEST_SUITE_P(
                       LanguageCase{1, 'l', "live steam", "Feed submission", "Select. of fract."},
                       LanguageCase{2, 'D', "глухой пар", "Подача питания", "Отбор фракции"},
                       LanguageCase{2, 'L', "острый пар", "Подача питания", "Отбор фракции"},
-                      LanguageCase{0, 'd', "глухой пар", "Подача питания", "Отбор фракции"}));
+                      LanguageCase{0, 'd', "глухой пар", "Подача питания", "Отбор фракции"}),
+    [](const ::testing::TestParamInfo<LanguageCase>& info) {
+      return "Lang" + std::to_string(info.param.lang) + "_" + info.param.heatingKind;
+    });
 
 TEST(NumberedColumnNameTest, AppendsTheCharacterOneAboveTheIndex) {
   EXPECT_EQ(NumberedColumnName("Comp", 0), "Comp1");

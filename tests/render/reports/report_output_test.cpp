@@ -66,6 +66,10 @@ struct PdfCase {
   std::vector<QStringList> headerLines;  //!< lines expected besides the tray rows
 };
 
+void PrintTo(const PdfCase& c, std::ostream* out) {
+  *out << "Lang " << int(c.lang);
+}
+
 class CurrentRunPdfTest : public ReportOutputTest, public ::testing::WithParamInterface<PdfCase> {};
 
 TEST_P(CurrentRunPdfTest, PdfHoldsTheHeaderTheStreamsAndEveryTrayRow) {
@@ -104,7 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
                                {"Вид", "обогрева", "острый", "пар"},
                                {"Метод", "расчета", "равновесия", "NRTL"},
                                {"Подача", "питания", "3", "1.0000", "12.0000", "88.0000"},
-                               {"Отбор", "фракции", "6", "0.0200", "66.2000", "33.8000"}}}));
+                               {"Отбор", "фракции", "6", "0.0200", "66.2000", "33.8000"}}}),
+    [](const ::testing::TestParamInfo<PdfCase>& info) {
+      return info.param.lang == 1 ? std::string("English") : std::string("Russian");
+    });
 
 TEST_F(ReportOutputTest, PagesAreReportedInOrderAndPicturesAreEmbedded) {
   const FinishedRun run = EthanolWaterRun();

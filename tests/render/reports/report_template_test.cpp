@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <cctype>
 
 #include "engine/shell/lang.h"
 #include "render/reports/current_run_report.h"
@@ -12,6 +13,15 @@
 
 namespace vexilor::render {
 namespace {
+
+//! A test name made of the letters and digits of a text.
+std::string NameOf(std::string_view text) {
+  std::string name;
+  for (const char c : text) {
+    if (std::isalnum(static_cast<unsigned char>(c))) name.push_back(c);
+  }
+  return name;
+}
 
 using testing::EthanolWaterRun;
 using testing::ReportWorkingFolder;
@@ -66,6 +76,10 @@ struct SelectionCase {
   const char* fileName;
 };
 
+void PrintTo(const SelectionCase& c, std::ostream* out) {
+  *out << c.project << " Lang " << int(c.lang);
+}
+
 class TemplateSelectionTest : public ReportTemplateTest,
                               public ::testing::WithParamInterface<SelectionCase> {};
 
@@ -87,7 +101,10 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectionCase{kCurrentRunProject, 2, "RctCustom.ReportRu.html"},
                       SelectionCase{kCurrentRunProject, 0, "RctCustom.ReportRu.html"},
                       SelectionCase{kStoredProject, 1, "RvRectif.ReportEn.html"},
-                      SelectionCase{kStoredProject, 2, "RvRectif.ReportRu.html"}));
+                      SelectionCase{kStoredProject, 2, "RvRectif.ReportRu.html"}),
+    [](const ::testing::TestParamInfo<SelectionCase>& info) {
+      return NameOf(info.param.fileName) + "_Lang" + std::to_string(info.param.lang);
+    });
 
 struct FailureCase {
   std::uint8_t lang;
@@ -96,6 +113,10 @@ struct FailureCase {
   const char* before;  //!< message text before the quoted path
   const char* after;   //!< message text right after it
 };
+
+void PrintTo(const FailureCase& c, std::ostream* out) {
+  *out << c.damage << " " << c.fileName << " Lang " << int(c.lang);
+}
 
 class TemplateFailureTest : public ReportTemplateTest,
                             public ::testing::WithParamInterface<FailureCase> {};
@@ -132,7 +153,10 @@ INSTANTIATE_TEST_SUITE_P(Damages, TemplateFailureTest,
                                            FailureCase{2, "malformed", "RctCustom.ReportRu.html",
                                                        "В файле шаблона отчета", " ошибка:\n"},
                                            FailureCase{1, "no style", "Report.css",
-                                                       "Report template file", " not found."}));
+                                                       "Report template file", " not found."}),
+                         [](const ::testing::TestParamInfo<FailureCase>& info) {
+                           return NameOf(info.param.damage) + "_" + NameOf(info.param.fileName);
+                         });
 
 TEST_F(ReportTemplateTest, PicturesAreResourcesInTheDocumentAndInlineInTheHtmlFile) {
   folder_.Write("RctCustom.ReportEn.html", "{{#Pictures}}<img src=\"{{Source}}\">{{/Pictures}}");
