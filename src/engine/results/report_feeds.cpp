@@ -163,6 +163,19 @@ void CurrentRunFeeds::InitConnection::WriteRow(RowWriter& row) {
   }
 }
 
+// --- connections with an open event ---------------------------------------
+
+int CurrentRunFeeds::CountedConnection::Open() {
+  rowCount_ = CountRows();
+  feeds_.ReportRow = 0;
+  return rowCount_;
+}
+
+void CurrentRunFeeds::CountedConnection::WriteRow(RowWriter& row) {
+  if (feeds_.ReportRow < rowCount_) WriteRowAt(feeds_.ReportRow, row);
+  ++feeds_.ReportRow;
+}
+
 // --- streams ------------------------------------------------------------
 
 void CurrentRunFeeds::StreamConnection::DeclareColumns(std::vector<ReportColumn>& columns) const {
@@ -173,36 +186,29 @@ void CurrentRunFeeds::StreamConnection::DeclareColumns(std::vector<ReportColumn>
   }
 }
 
-int CurrentRunFeeds::StreamConnection::Open() {
-  const FinishedRun& run = feeds_.run_;
-  rowCount_ = static_cast<int>(run.FeedTrays.size() + run.CatchTrays.size());
-  feeds_.ReportRow = 0;
-  return rowCount_;
+int CurrentRunFeeds::StreamConnection::CountRows() const {
+  return static_cast<int>(Run().FeedTrays.size() + Run().CatchTrays.size());
 }
 
-void CurrentRunFeeds::StreamConnection::WriteRow(RowWriter& row) {
-  const FinishedRun& run = feeds_.run_;
-  const int r = feeds_.ReportRow;
-  if (r < rowCount_) {
-    const int feedCount = static_cast<int>(run.FeedTrays.size());
-    const bool feed = r < feedCount;
-    const std::size_t stage = feed ? run.FeedTrays.at(static_cast<std::size_t>(r))
-                                   : run.CatchTrays.at(static_cast<std::size_t>(r - feedCount));
-    // A takeoff leaves with the liquid of its tray; a feed brings its own composition.
-    const auto& flow = feed ? run.FeedFlow : run.CatchFlow;
-    const auto& composition = feed ? run.FeedComp : run.LiqConc;
-    row.Text((feed ? kFeedPurpose : kTakeoffPurpose)(Lang));
-    row.Integer(static_cast<std::int64_t>(stage));
-    row.Float(flow.at(stage) * run.FlowFactor());
-    for (std::size_t i = 0; i < BaseRecords(); ++i) {
-      if (i < run.CompNames.size()) {
-        row.Float(composition.at(i).at(stage) * 100);
-      } else {
-        row.Null();
-      }
+void CurrentRunFeeds::StreamConnection::WriteRowAt(int r, RowWriter& row) const {
+  const FinishedRun& run = Run();
+  const int feedCount = static_cast<int>(run.FeedTrays.size());
+  const bool feed = r < feedCount;
+  const std::size_t stage = feed ? run.FeedTrays.at(static_cast<std::size_t>(r))
+                                 : run.CatchTrays.at(static_cast<std::size_t>(r - feedCount));
+  // A takeoff leaves with the liquid of its tray; a feed brings its own composition.
+  const auto& flow = feed ? run.FeedFlow : run.CatchFlow;
+  const auto& composition = feed ? run.FeedComp : run.LiqConc;
+  row.Text((feed ? kFeedPurpose : kTakeoffPurpose)(Lang));
+  row.Integer(static_cast<std::int64_t>(stage));
+  row.Float(flow.at(stage) * run.FlowFactor());
+  for (std::size_t i = 0; i < BaseRecords(); ++i) {
+    if (i < run.CompNames.size()) {
+      row.Float(composition.at(i).at(stage) * 100);
+    } else {
+      row.Null();
     }
   }
-  ++feeds_.ReportRow;
 }
 
 // --- trays --------------------------------------------------------------
@@ -218,32 +224,26 @@ void CurrentRunFeeds::TrayConnection::DeclareColumns(std::vector<ReportColumn>& 
   }
 }
 
-int CurrentRunFeeds::TrayConnection::Open() {
-  rowCount_ = feeds_.run_.StageCount();
-  feeds_.ReportRow = 0;
-  return rowCount_;
+int CurrentRunFeeds::TrayConnection::CountRows() const {
+  return Run().StageCount();
 }
 
-void CurrentRunFeeds::TrayConnection::WriteRow(RowWriter& row) {
-  const FinishedRun& run = feeds_.run_;
-  const int j = feeds_.ReportRow;
-  if (j < rowCount_) {
-    const auto stage = static_cast<std::size_t>(j);
-    row.Integer(j);
-    row.Float((run.Temp.at(stage) - 1) * 273.15L);
-    row.Float(run.LiqFlow.at(stage) * run.FlowFactor());
-    row.Float(run.VapFlow.at(stage) * run.FlowFactor());
-    for (std::size_t i = 0; i < BaseRecords(); ++i) {
-      if (i < run.CompNames.size()) {
-        row.Float(run.LiqConc.at(i).at(stage) * 100);
-        row.Float(run.VapConc.at(i).at(stage) * 100);
-      } else {
-        row.Null();
-        row.Null();
-      }
+void CurrentRunFeeds::TrayConnection::WriteRowAt(int j, RowWriter& row) const {
+  const FinishedRun& run = Run();
+  const auto stage = static_cast<std::size_t>(j);
+  row.Integer(j);
+  row.Float((run.Temp.at(stage) - 1) * 273.15L);
+  row.Float(run.LiqFlow.at(stage) * run.FlowFactor());
+  row.Float(run.VapFlow.at(stage) * run.FlowFactor());
+  for (std::size_t i = 0; i < BaseRecords(); ++i) {
+    if (i < run.CompNames.size()) {
+      row.Float(run.LiqConc.at(i).at(stage) * 100);
+      row.Float(run.VapConc.at(i).at(stage) * 100);
+    } else {
+      row.Null();
+      row.Null();
     }
   }
-  ++feeds_.ReportRow;
 }
 
 }  // namespace vexilor

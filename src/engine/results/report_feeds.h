@@ -114,32 +114,47 @@ class CurrentRunFeeds {
     CurrentRunFeeds& feeds_;
   };
 
-  //! One row per stream: the feeds, then the takeoffs.
-  class StreamConnection : public CustomConnection {
+  //! A connection whose open event counts its rows and resets ReportRow,
+  //! and whose row event writes row ReportRow while it is below that count
+  //! and then advances ReportRow.
+  class CountedConnection : public CustomConnection {
    public:
-    explicit StreamConnection(CurrentRunFeeds& feeds) : feeds_(feeds) {}
-    std::string_view Name() const override { return "AddCustomConnection"; }
-    void DeclareColumns(std::vector<ReportColumn>& columns) const override;
-    int Open() override;
-    void WriteRow(RowWriter& row) override;
+    explicit CountedConnection(CurrentRunFeeds& feeds) : feeds_(feeds) {}
+    int Open() final;
+    void WriteRow(RowWriter& row) final;
+
+   protected:
+    virtual int CountRows() const = 0;
+    virtual void WriteRowAt(int r, RowWriter& row) const = 0;
+    const FinishedRun& Run() const { return feeds_.run_; }
 
    private:
     CurrentRunFeeds& feeds_;
     int rowCount_ = 0;
   };
 
-  //! One row per stage 0 .. N+1.
-  class TrayConnection : public CustomConnection {
+  //! One row per stream: the feeds, then the takeoffs.
+  class StreamConnection : public CountedConnection {
    public:
-    explicit TrayConnection(CurrentRunFeeds& feeds) : feeds_(feeds) {}
+    using CountedConnection::CountedConnection;
+    std::string_view Name() const override { return "AddCustomConnection"; }
+    void DeclareColumns(std::vector<ReportColumn>& columns) const override;
+
+   protected:
+    int CountRows() const override;
+    void WriteRowAt(int r, RowWriter& row) const override;
+  };
+
+  //! One row per stage 0 .. N+1.
+  class TrayConnection : public CountedConnection {
+   public:
+    using CountedConnection::CountedConnection;
     std::string_view Name() const override { return "ResultCustomConnection"; }
     void DeclareColumns(std::vector<ReportColumn>& columns) const override;
-    int Open() override;
-    void WriteRow(RowWriter& row) override;
 
-   private:
-    CurrentRunFeeds& feeds_;
-    int rowCount_ = 0;
+   protected:
+    int CountRows() const override;
+    void WriteRowAt(int j, RowWriter& row) const override;
   };
 
   //! Row counter shared by the stream and the tray connection; each open
