@@ -85,12 +85,12 @@ FinishedRun Build(std::uint8_t lang, std::uint8_t unitsKind, Real flowScale) {
 
 }  // namespace
 
-FinishedRun EthanolWaterRun(std::uint8_t lang) {
+FinishedRun EthanolWaterSideDrawRun(std::uint8_t lang) {
   return Build(lang, 1, 1);
 }
 
 // Mass flows over a mean molar mass of about 25 kg/kmol.
-FinishedRun EthanolWaterRunMolar(std::uint8_t lang) {
+FinishedRun EthanolWaterSideDrawRunMolar(std::uint8_t lang) {
   return Build(lang, 2, 1 / 25.0L);
 }
 

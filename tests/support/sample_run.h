@@ -13,10 +13,10 @@ namespace vexilor::testing {
 //! Ethanol-water, 8 trays (stages 0..9), NRTL, 760 mm Hg, live steam, mass
 //! units. One feed on tray 3; takeoffs on tray 6 (side fraction) and on the
 //! dephlegmator, stage 9. Names in the language given (1 English).
-FinishedRun EthanolWaterRun(std::uint8_t lang = 1);
+FinishedRun EthanolWaterSideDrawRun(std::uint8_t lang = 1);
 
 //! The same column in molar units: flows per second in kmol/s.
-FinishedRun EthanolWaterRunMolar(std::uint8_t lang = 1);
+FinishedRun EthanolWaterSideDrawRunMolar(std::uint8_t lang = 1);
 
 //! Replaces ComponentBase for the lifetime of the scope with the given
 //! number of dummy records ("Comp A", "Comp B", ...), restoring it after.

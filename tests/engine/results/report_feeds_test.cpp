@@ -10,8 +10,8 @@
 namespace vexilor {
 namespace {
 
-using testing::EthanolWaterRun;
-using testing::EthanolWaterRunMolar;
+using testing::EthanolWaterSideDrawRun;
+using testing::EthanolWaterSideDrawRunMolar;
 using testing::ScopedComponentBase;
 
 bool IsNull(const ReportValue& value) {
@@ -52,7 +52,7 @@ class CurrentRunFeedsTest : public ::testing::Test {
 
   std::uint8_t savedLang_ = Lang;
   ScopedComponentBase base_{4};
-  FinishedRun run_ = EthanolWaterRun();
+  FinishedRun run_ = EthanolWaterSideDrawRun();
 };
 
 TEST_F(CurrentRunFeedsTest, DeclaresTheDocumentedColumnsWithNumberedOnesForEveryBaseRecord) {
@@ -142,7 +142,7 @@ TEST_F(CurrentRunFeedsTest, TrayRowsRunFromTheStillToTheDephlegmator) {
 }
 
 TEST_F(CurrentRunFeedsTest, MolarRunReportsFlowsPerHourAndSteamByTheMolarMassOfWater) {
-  const FinishedRun molar = EthanolWaterRunMolar();
+  const FinishedRun molar = EthanolWaterSideDrawRunMolar();
   const auto tables = Read(molar);
   EXPECT_EQ(FloatOf(tables[0].Value(0, "HeatStCons")), molar.SteamFlow * 18.015L * 3600);
   EXPECT_EQ(TextOf(tables[0].Value(0, "DimConsum")), "kmol/hr");

@@ -16,7 +16,7 @@
 namespace vexilor::render {
 namespace {
 
-using testing::EthanolWaterRun;
+using testing::EthanolWaterSideDrawRun;
 using testing::PdfText;
 using testing::ReportWorkingFolder;
 using testing::RunTool;
@@ -74,7 +74,7 @@ class CurrentRunPdfTest : public ReportOutputTest, public ::testing::WithParamIn
 
 TEST_P(CurrentRunPdfTest, PdfHoldsTheHeaderTheStreamsAndEveryTrayRow) {
   Lang = GetParam().lang;
-  const FinishedRun run = EthanolWaterRun(Lang);
+  const FinishedRun run = EthanolWaterSideDrawRun(Lang);
   const QString path = folder_.Path("report.pdf");
   WriteCurrentRunReport(run, path);
 
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST_F(ReportOutputTest, PagesAreReportedInOrderAndPicturesAreEmbedded) {
-  const FinishedRun run = EthanolWaterRun();
+  const FinishedRun run = EthanolWaterSideDrawRun();
   ReportInput input;
   CurrentRunFeeds feeds(run);
   input.Tables = feeds.ReadAll();
@@ -143,7 +143,7 @@ TEST_F(ReportOutputTest, PagesAreReportedInOrderAndPicturesAreEmbedded) {
 }
 
 TEST_F(ReportOutputTest, HtmlOdfAndTextFilesHoldTheReport) {
-  const FinishedRun run = EthanolWaterRun();
+  const FinishedRun run = EthanolWaterSideDrawRun();
   const RenderedReport report = RenderCurrentRunReport(run);
 
   WriteReportFile(report, folder_.Path("report.html"));
@@ -180,7 +180,7 @@ TEST_F(ReportOutputTest, FormatFollowsTheExtensionWhateverItsCase) {
 }
 
 TEST_F(ReportOutputTest, RefusedOutputsNameTheFileAndLeaveNothingBehind) {
-  const RenderedReport report = RenderCurrentRunReport(EthanolWaterRun());
+  const RenderedReport report = RenderCurrentRunReport(EthanolWaterSideDrawRun());
   const QString unknown = folder_.Path("report.rtf");
   try {
     WriteReportFile(report, unknown);

@@ -23,7 +23,7 @@ std::string NameOf(std::string_view text) {
   return name;
 }
 
-using testing::EthanolWaterRun;
+using testing::EthanolWaterSideDrawRun;
 using testing::ReportWorkingFolder;
 using testing::ScopedComponentBase;
 
@@ -46,7 +46,7 @@ class ReportTemplateTest : public ::testing::Test {
   std::uint8_t savedLang_ = Lang;
   ScopedComponentBase base_{4};
   ReportWorkingFolder folder_;
-  FinishedRun run_ = EthanolWaterRun();
+  FinishedRun run_ = EthanolWaterSideDrawRun();
 };
 
 // Absent components are null: they must hide their sections and shadow any
