@@ -1,12 +1,12 @@
 #include "gui/graph/fm_graph.h"
 
-#include <QFileDialog>
 #include <QKeySequence>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
 
+#include "engine/shell/lang.h"
+#include "engine/shell/user_dialog.h"
 #include "render/pictures/page_drawing.h"
 #include "render/pictures/picture_files.h"
 
@@ -90,11 +90,13 @@ void TfmGraph::ShowPage() {
 }
 
 void TfmGraph::SavePictureClick() {
-  const QString path = QFileDialog::getSaveFileName(
-      this, render::PictureText(data_.Lang, "Save picture", "Сохранить рисунок"), QString(),
-      render::PictureText(data_.Lang, "PNG pictures (*.png)", "Рисунки PNG (*.png)"));
-  if (path.isEmpty()) return;
-  SavePictureTo(path);
+  FileDialogRequest request;
+  request.Title = std::string(PickText(data_.Lang, "Save picture", "Сохранить рисунок"));
+  request.Filter = std::string(PickText(data_.Lang, "PNG pictures|*.png", "Рисунки PNG|*.png"));
+  request.DefaultExt = "png";
+  const std::string path = Dialog().SaveFileName(request);
+  if (path.empty()) return;
+  SavePictureTo(QString::fromStdString(path));
 }
 
 bool TfmGraph::SavePictureTo(const QString& path) {
@@ -102,8 +104,7 @@ bool TfmGraph::SavePictureTo(const QString& path) {
     render::SavePicturePages(data_, path, pbRectif_->size());
     return true;
   } catch (const render::PictureError& error) {
-    QMessageBox::critical(this, render::PictureText(data_.Lang, "Error", "Ошибка"),
-                          QString::fromStdString(error.what()));
+    Dialog().ShowMessage(MessageKind::Error, ButtonSet::Ok, error.what());
     return false;
   }
 }

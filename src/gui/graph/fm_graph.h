@@ -46,7 +46,7 @@ class TfmGraph : public QDialog {
   const render::PictorialPages& Pages() const { return pages_; }
 
   //! Writes every page, as big as the paint box, to PageFileName(path, k).
-  //! Reports a failure in a message box and returns false.
+  //! Reports a failure through the user dialog and returns false.
   bool SavePictureTo(const QString& path);
 
  protected:

@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "render/pictures/page_drawing.h"
 #include "render/pictures/picture_files.h"
 #include "render/pictures/sample_pictures.h"
+#include "support/scripted_dialog.h"
 
 namespace vexilor::gui {
 namespace {
@@ -111,12 +111,21 @@ TEST(FmGraphTest, AnExposedBoxRepaintsThePageDrawnLast) {
 TEST(FmGraphTest, SavePictureWritesEveryPageAtTheBoxSize) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath("column.png");
+  testing::ScriptedDialog dialog;
+  dialog.AnswerSaveFile(path.toStdString());
+  DialogScope scope(dialog);
+
   TfmGraph window(testing::RampPictures(4, 8));
   window.show();
   window.resize(900, 640);
   window.BtNext()->click();  // saving starts from the first page anyway
-  const QString path = dir.filePath("column.png");
-  ASSERT_TRUE(window.SavePictureTo(path));
+  window.BtSavePicture()->click();
+
+  ASSERT_EQ(dialog.SaveRequests.size(), 1u);
+  EXPECT_EQ(dialog.SaveRequests[0].Title, "Save picture");
+  EXPECT_EQ(dialog.SaveRequests[0].Filter, "PNG pictures|*.png");
+  EXPECT_TRUE(dialog.Messages.empty());
   for (int page = 1; page <= 3; ++page) {
     EXPECT_EQ(QImage(render::PageFileName(path, page)).size(), QSize(900, 640)) << page;
   }
@@ -124,19 +133,34 @@ TEST(FmGraphTest, SavePictureWritesEveryPageAtTheBoxSize) {
   EXPECT_EQ(window.Pages().PagePos(), 6) << "saving does not turn the window's page";
 }
 
-TEST(FmGraphTest, AFailedSaveIsReportedInAMessageBox) {
+TEST(FmGraphTest, SavePictureCancelledWritesNothing) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
+  testing::ScriptedDialog dialog;
+  dialog.AnswerSaveFile("");
+  DialogScope scope(dialog);
   TfmGraph window(testing::RampPictures(2, 8));
-  QString shownText;
-  QTimer::singleShot(0, [&shownText] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      shownText = box->text();
-      box->accept();
-    }
-  });
+  // An empty name must not turn into "-1.png" in the working folder.
+  const QString previousFolder = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  window.BtSavePicture()->click();
+  QDir::setCurrent(previousFolder);
+  EXPECT_TRUE(dialog.ScriptDone());
+  EXPECT_TRUE(dialog.Messages.empty());
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST(FmGraphTest, AFailedSaveIsReportedOnce) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  testing::ScriptedDialog dialog;
+  DialogScope scope(dialog);
+  TfmGraph window(testing::RampPictures(2, 8));
   EXPECT_FALSE(window.SavePictureTo(dir.filePath("missing/column.png")));
-  EXPECT_TRUE(shownText.startsWith("Cannot write the picture file ")) << shownText.toStdString();
+  ASSERT_EQ(dialog.Messages.size(), 1u);
+  EXPECT_EQ(dialog.Messages[0].Kind, MessageKind::Error);
+  EXPECT_TRUE(dialog.Messages[0].Text.starts_with("Cannot write the picture file "))
+      << dialog.Messages[0].Text;
 }
 
 }  // namespace
