@@ -2,6 +2,7 @@
 
 #include "engine/results/report_feeds.h"
 #include "engine/shell/lang.h"
+#include "render/reports/report_pictures.h"
 
 namespace vexilor::render {
 
@@ -11,6 +12,11 @@ RenderedReport RenderCurrentRunReport(const FinishedRun& run) {
   input.Lang = Lang;
   CurrentRunFeeds feeds(run);
   input.Tables = feeds.ReadAll();
+  try {
+    input.Pictures = ReportPicturePages(PictorialDataFromRun(run, Lang));
+  } catch (const PictureError& error) {
+    input.PictureNote = error.what();
+  }
   return RenderReport(input);
 }
 

@@ -9,8 +9,9 @@
 namespace vexilor::render {
 
 //! Fills the layout RctCustom of the language of interface (Lang) with the
-//! three feeds of the run. Throws ReportError for a missing, unreadable or
-//! malformed template.
+//! three feeds of the run and the pages of its pictorial results (or, when
+//! the run cannot be drawn, a note why). Throws ReportError for a missing,
+//! unreadable or malformed template.
 RenderedReport RenderCurrentRunReport(const FinishedRun& run);
 
 //! The report of a finished run written into a file, the format chosen by

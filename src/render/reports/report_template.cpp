@@ -60,14 +60,10 @@ mustache::data TableData(const ReportTable& table, const ValueFormatter& formatt
   for (const ReportRecord& record : table.Rows) {
     mustache::data row{mustache::data::type::object};
     for (std::size_t c = 0; c < table.Columns.size(); ++c) {
-      const ReportValue& value = record.at(c);
       // A null must shadow the same name in the enclosing context, so it is
       // set as false rather than left out.
-      if (std::holds_alternative<std::monostate>(value)) {
-        row.set(table.Columns[c].Name, mustache::data{false});
-      } else {
-        row.set(table.Columns[c].Name, mustache::data{formatter(table.Columns[c], value)});
-      }
+      const std::optional<std::string> text = formatter(table.Columns[c], record.at(c));
+      row.set(table.Columns[c].Name, text ? mustache::data{*text} : mustache::data{false});
     }
     rows.push_back(row);
   }
@@ -91,6 +87,8 @@ mustache::data TemplateData(const ReportInput& input, bool inlinePictures) {
     pictures.push_back(picture);
   }
   root.set("Pictures", pictures);
+  root.set("PictureNote",
+           input.PictureNote.empty() ? mustache::data{false} : mustache::data{input.PictureNote});
   root.set("ReportDate", QDate::currentDate().toString(Qt::ISODate).toStdString());
   return root;
 }
@@ -106,11 +104,11 @@ QString TemplateFileName(std::string_view project, std::uint8_t lang) {
          QString::fromUtf8(ReportName(lang).data()) + QStringLiteral(".html");
 }
 
-std::string DefaultValueText(const ReportColumn&, const ReportValue& value) {
+std::optional<std::string> DefaultValueText(const ReportColumn&, const ReportValue& value) {
   if (const auto* text = std::get_if<std::string>(&value)) return *text;
   if (const auto* integer = std::get_if<std::int64_t>(&value)) return std::to_string(*integer);
   if (const auto* real = std::get_if<Real>(&value)) return Format("%.4Lf", *real);
-  return {};
+  return std::nullopt;
 }
 
 QString RenderedReport::PictureResourceName(int index) {

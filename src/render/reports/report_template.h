@@ -5,7 +5,8 @@
 // whose keys are the feed's column names. A null value is false, so
 // {{#Comp3}}...{{/Comp3}} leaves out what belongs to an absent component.
 // Pictures is the list of pictorial pages ({{Number}}, {{Source}} for
-// <img src>), ReportDate the date of the report, and the partial
+// <img src>), PictureNote says why a calculation has none, ReportDate is
+// the date of the report, and the partial
 // {{> ReportStyle}} inserts the shared style sheet Report.css.
 #pragma once
 
@@ -14,6 +15,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,18 +39,22 @@ QString TemplateFileName(std::string_view project, std::uint8_t lang);
 //! File of the style sheet the templates share through {{> ReportStyle}}.
 inline constexpr std::string_view kStyleSheetFile = "Report.css";
 
-//! Text of a value as the templates show it.
-using ValueFormatter = std::function<std::string(const ReportColumn&, const ReportValue&)>;
+//! Text of a value as the templates show it; nullopt shows it as null
+//! (false), which hides the sections named after it.
+using ValueFormatter =
+    std::function<std::optional<std::string>(const ReportColumn&, const ReportValue&)>;
 
-//! Integers in decimal, floating point with four decimals, texts as they are.
-std::string DefaultValueText(const ReportColumn& column, const ReportValue& value);
+//! Null as null, integers in decimal, floating point with four decimals,
+//! texts as they are.
+std::optional<std::string> DefaultValueText(const ReportColumn& column, const ReportValue& value);
 
 //! What a report is made from.
 struct ReportInput {
   std::string_view Project = kCurrentRunProject;
   std::uint8_t Lang = 1;  //!< selects the template and the language of messages
   std::vector<ReportTable> Tables;
-  QList<QImage> Pictures;  //!< pages of the pictorial results, may be empty
+  QList<QImage> Pictures;   //!< pages of the pictorial results, may be empty
+  std::string PictureNote;  //!< why there are no pictures, empty when there are
   ValueFormatter Formatter = DefaultValueText;
 };
 
