@@ -100,6 +100,12 @@ std::string Cp1251ToUtf8(std::string_view cp1251) {
   return out;
 }
 
+std::string CutToCharacters(std::string_view utf8, std::size_t count) {
+  std::size_t pos = 0;
+  for (std::size_t taken = 0; taken < count && pos < utf8.size(); ++taken) DecodeUtf8(utf8, pos);
+  return std::string(utf8.substr(0, pos));
+}
+
 bool IsValidUtf8(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size()) {

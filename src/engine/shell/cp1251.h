@@ -17,4 +17,9 @@ std::string Cp1251ToUtf8(std::string_view cp1251);
 //! True when text is well-formed UTF-8 (plain ASCII included).
 bool IsValidUtf8(std::string_view text);
 
+//! The first count characters of UTF-8 text (all of it when shorter): the
+//! cut a single-byte name field of count bytes makes. Never splits a
+//! multi-byte sequence.
+std::string CutToCharacters(std::string_view utf8, std::size_t count);
+
 }  // namespace vexilor

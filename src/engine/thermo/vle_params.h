@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "engine/shell/real.h"
 #include "engine/thermo/component_base.h"
@@ -53,5 +54,9 @@ struct ComponentConstants {
   std::array<Real, kMaxComponents> q{};
 };
 extern ComponentConstants CompConstants;
+
+//! Name of the model of a model letter: "UNIFAC" (F), "NRTL" (N), "UNIQUAC"
+//! (Q), "Wilson" (W); empty for any other letter.
+std::string_view ModelNameOf(char letter);
 
 }  // namespace vexilor

@@ -37,5 +37,12 @@ TEST(Cp1251Test, UnmappableAndMalformedBecomeQuestionMarks) {
   EXPECT_TRUE(IsValidUtf8("Пуск"));
 }
 
+TEST(Cp1251Test, CutCountsCharactersNotBytes) {
+  EXPECT_EQ(CutToCharacters("комп.1", 4), "комп");
+  EXPECT_EQ(CutToCharacters("comp.1", 20), "comp.1");
+  EXPECT_EQ(CutToCharacters("абвгдеёжзийклмнопрстуф", 20), "абвгдеёжзийклмнопрст");
+  EXPECT_EQ(CutToCharacters("", 3), "");
+}
+
 }  // namespace
 }  // namespace vexilor

@@ -1,0 +1,261 @@
+#include "engine/thermo/vle_models.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "engine/thermo/numeric_checks.h"
+
+namespace vexilor {
+
+namespace {
+
+// Temperature of the property tables, deg C, at the reduced temperature tau.
+Real Celsius(Real tau) {
+  return (tau - 1) * 273.15L;
+}
+
+// Molar volumes of the mixture's components at tau, m3/kmol.
+ComponentVector MolarVolumes(int N, const std::array<const Pro*, kMaxComponents>& records,
+                             Real tau) {
+  ComponentVector V{};
+  for (int i = 0; i < N; ++i) V[i] = MolarVolume(*records[i], Celsius(tau));
+  return V;
+}
+
+}  // namespace
+
+void CombinatorialFactors(int N, std::span<const Real> q, std::span<const Real> r,
+                          std::span<const Real> x, std::span<Real> gammaC) {
+  constexpr const char* kRoutine = "CombinatorialFactors";
+  Real sumR = 0;
+  Real sumQ = 0;
+  Real sumL = 0;
+  ComponentVector l{};
+  for (int j = 0; j < N; ++j) {
+    sumR += r[j] * x[j];
+    sumQ += q[j] * x[j];
+    l[j] = 5 * (r[j] - q[j]) - r[j] + 1;
+    sumL += x[j] * l[j];
+  }
+  RequireDivisor(sumR, kRoutine, "sum of r x");
+  RequireDivisor(sumQ, kRoutine, "sum of q x");
+  for (int i = 0; i < N; ++i) {
+    const Real ratio = q[i] * sumR / (RequireDivisor(r[i], kRoutine, "r") * sumQ);
+    gammaC[i] = RequireFinite(
+        std::pow(ratio, 5 * q[i]) * (r[i] / sumR) * std::exp(l[i] - (r[i] / sumR) * sumL), kRoutine,
+        "combinatorial factor");
+  }
+}
+
+void ResidualFactors(int G, std::span<const Real> Q, std::span<const Real> X, const GroupMatrix& a,
+                     Real tau, std::span<Real> Gamma) {
+  constexpr const char* kRoutine = "ResidualFactors";
+  RequireDivisor(tau, kRoutine, "reduced temperature");
+  Real sumQX = 0;
+  for (int m = 0; m < G; ++m) sumQX += Q[m] * X[m];
+  RequireDivisor(sumQX, kRoutine, "sum of Q X");
+  GroupVector theta{};
+  for (int m = 0; m < G; ++m) theta[m] = Q[m] * X[m] / sumQX;
+  GroupMatrix psi{};
+  for (int m = 0; m < G; ++m) {
+    for (int n = 0; n < G; ++n) {
+      psi[m][n] = m == n ? 1 : RequireFinite(std::exp(-a[m][n] / tau), kRoutine, "Psi");
+    }
+  }
+  GroupVector D{};
+  for (int n = 0; n < G; ++n) {
+    Real sum = 0;
+    for (int m = 0; m < G; ++m) sum += theta[m] * psi[m][n];
+    D[n] = RequirePositive(sum, kRoutine, "sum of theta Psi");
+  }
+  for (int k = 0; k < G; ++k) {
+    Real sum = 0;
+    for (int m = 0; m < G; ++m) sum += theta[m] * psi[k][m] / D[m];
+    Gamma[k] = RequireFinite(std::exp(Q[k] * (1 - std::log(D[k]) - sum)), kRoutine,
+                             "residual factor");
+  }
+}
+
+void MixtureGroupFractions(int N, int G, std::span<const std::uint8_t> numbers,
+                           std::span<const char> letters, std::span<const GroupBlock> blocks,
+                           std::span<const Real> x, std::span<Real> X) {
+  Real denominator = 0;
+  for (int i = 0; i < N; ++i) {
+    int groupsPerMolecule = 0;
+    for (int k = 0; k < blocks[i].G; ++k) groupsPerMolecule += blocks[i].Nu[k];
+    denominator += x[i] * groupsPerMolecule;
+  }
+  RequireDivisor(denominator, "MixtureGroupFractions", "groups in the mixture");
+  for (int m = 0; m < G; ++m) {
+    Real numerator = 0;
+    for (int i = 0; i < N; ++i) {
+      const GroupBlock& block = blocks[i];
+      int occurrences = 0;
+      for (int k = 0; k < block.G; ++k) {
+        if (block.Numbers[k] == numbers[m] && block.Letters[k] == letters[m]) {
+          occurrences += block.Nu[k];
+        }
+      }
+      numerator += x[i] * occurrences;
+    }
+    X[m] = numerator / denominator;
+  }
+}
+
+void WilsonCoefficients(int N, const ComponentMatrix& a, std::span<const Real> V,
+                        std::span<const Real> x, Real tau, std::span<Real> gamma) {
+  constexpr const char* kRoutine = "Wilson";
+  RequireDivisor(tau, kRoutine, "reduced temperature");
+  ComponentMatrix lambda{};
+  for (int i = 0; i < N; ++i) {
+    RequireDivisor(V[i], kRoutine, "molar volume");
+    for (int j = 0; j < N; ++j) {
+      lambda[i][j] =
+          i == j ? 1 : RequireFinite((V[j] / V[i]) * std::exp(-a[i][j] / tau), kRoutine, "Lambda");
+    }
+  }
+  ComponentVector S{};
+  for (int i = 0; i < N; ++i) {
+    Real sum = 0;
+    for (int j = 0; j < N; ++j) sum += x[j] * lambda[i][j];
+    S[i] = RequireDivisor(sum, kRoutine, "sum of x Lambda");
+  }
+  for (int i = 0; i < N; ++i) {
+    Real sum = 0;
+    for (int k = 0; k < N; ++k) sum += x[k] * lambda[k][i] / S[k];
+    gamma[i] = RequireFinite(std::exp(1 - sum) / S[i], kRoutine, "activity coefficient");
+  }
+}
+
+void NrtlCoefficients(int N, const ComponentMatrix& alpha, const ComponentMatrix& b,
+                      std::span<const Real> V, std::span<const Real> x, Real tau,
+                      std::span<Real> gamma) {
+  constexpr const char* kRoutine = "NRTL";
+  RequireDivisor(tau, kRoutine, "reduced temperature");
+  // tauMatrix[j][i] and G[j][i] are tau_ji and G_ji.
+  ComponentMatrix tauMatrix{};
+  ComponentMatrix G{};
+  for (int j = 0; j < N; ++j) RequireDivisor(V[j], kRoutine, "molar volume");
+  for (int j = 0; j < N; ++j) {
+    for (int i = 0; i < N; ++i) {
+      if (i == j) {
+        G[j][i] = 1;
+        continue;
+      }
+      tauMatrix[j][i] = b[j][i] / tau;
+      G[j][i] = RequireFinite(std::exp(-alpha[j][i] * tauMatrix[j][i]) * V[i] / V[j], kRoutine, "G");
+    }
+  }
+  ComponentVector S{};
+  ComponentVector T{};
+  for (int i = 0; i < N; ++i) {
+    Real sumS = 0;
+    Real sumT = 0;
+    for (int j = 0; j < N; ++j) {
+      sumS += x[j] * G[j][i];
+      sumT += x[j] * G[j][i] * tauMatrix[j][i];
+    }
+    S[i] = RequireDivisor(sumS, kRoutine, "sum of x G");
+    T[i] = sumT;
+  }
+  for (int i = 0; i < N; ++i) {
+    Real lnGamma = T[i] / S[i];
+    for (int k = 0; k < N; ++k) {
+      lnGamma += (x[k] * G[i][k] / S[k]) * (tauMatrix[i][k] - T[k] / S[k]);
+    }
+    gamma[i] = RequireFinite(std::exp(lnGamma), kRoutine, "activity coefficient");
+  }
+}
+
+void UniquacCoefficients(int N, std::span<const Real> q, std::span<const Real> r,
+                         const GroupMatrix& a, std::span<const Real> x, Real tau,
+                         std::span<Real> gamma) {
+  ComponentVector combinatorial{};
+  ComponentVector residual{};
+  CombinatorialFactors(N, q, r, x, combinatorial);
+  ResidualFactors(N, q, x, a, tau, residual);
+  for (int i = 0; i < N; ++i) {
+    gamma[i] = RequireFinite(combinatorial[i] * residual[i], "UNIQUAC", "activity coefficient");
+  }
+}
+
+void UnifacCoefficients(const UnifacGroups& groups, std::span<const Real> X,
+                        std::span<const Real> gammaC, Real tau, std::span<Real> gamma) {
+  GroupVector mixture{};
+  ResidualFactors(groups.G, groups.Q, X, *groups.A, tau, mixture);
+  for (int i = 0; i < groups.N; ++i) {
+    const GroupBlock& block = groups.Blocks[i];
+    // A component of one group is its own reference state: Gamma^(i) = 1.
+    GroupVector pure{};
+    pure[0] = 1;
+    if (block.G != 1) ResidualFactors(block.G, block.Q, block.X, block.A, tau, pure);
+    // Each group of the component meets the mixture group of the same number
+    // and the same letter; subgroups sharing a main-group number stay apart.
+    Real residual = 1;
+    for (int k = 0; k < block.G; ++k) {
+      for (int m = 0; m < groups.G; ++m) {
+        if (groups.Numbers[m] != block.Numbers[k] || groups.Letters[m] != block.Letters[k]) {
+          continue;
+        }
+        residual *= std::pow(mixture[m] / pure[k], static_cast<Real>(block.Nu[k]));
+      }
+    }
+    gamma[i] = RequireFinite(residual * gammaC[i], "UNIFAC", "activity coefficient");
+  }
+}
+
+TVLEObj::TVLEObj(const TVLEParams& params, const std::array<std::string, kMaxComponents>& names,
+                 const ComponentConstants& constants)
+    : Params(params), constants_(constants) {
+  for (int i = 0; i < Params.N; ++i) components_[i] = &FindComponent(names[i]);
+}
+
+void TVLEObj::PrepareComposition(const ComponentVector&) {}
+
+void TWilsonObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) {
+  const ComponentVector V = MolarVolumes(N(), Records(), tau);
+  WilsonCoefficients(N(), Params.WilsonA, V, x, tau, gamma);
+}
+
+void TNRTLObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) {
+  const ComponentVector V = MolarVolumes(N(), Records(), tau);
+  NrtlCoefficients(N(), Params.NrtlAlpha, Params.NrtlB, V, x, tau, gamma);
+}
+
+void TUNIQUACObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) {
+  UniquacCoefficients(N(), Constants().q, Constants().r, Params.UniquacA, x, tau, gamma);
+}
+
+UnifacGroups TUNIFACObj::Groups() const {
+  return UnifacGroups{N(),      Params.CompGroups, Params.G,       Params.Numbers,
+                      Params.Letters, Params.Q,    &Params.GroupA};
+}
+
+void TUNIFACObj::PrepareComposition(const ComponentVector& x) {
+  MixtureGroupFractions(N(), Params.G, Params.Numbers, Params.Letters, Params.CompGroups, x,
+                        GroupFractions);
+  CombinatorialFactors(N(), Constants().q, Constants().r, x, CombFactors);
+}
+
+void TUNIFACObj::ActivityCoefficients(ComponentVector, ComponentVector& gamma, Real tau) {
+  UnifacCoefficients(Groups(), GroupFractions, CombFactors, tau, gamma);
+}
+
+std::unique_ptr<TVLEObj> CreateVLEObj(const TVLEParams& params,
+                                      const std::array<std::string, kMaxComponents>& names,
+                                      const ComponentConstants& constants) {
+  switch (params.ModelLetter) {
+    case 'W':
+      return std::make_unique<TWilsonObj>(params, names, constants);
+    case 'N':
+      return std::make_unique<TNRTLObj>(params, names, constants);
+    case 'Q':
+      return std::make_unique<TUNIQUACObj>(params, names, constants);
+    case 'F':
+      return std::make_unique<TUNIFACObj>(params, names, constants);
+    default:
+      throw std::invalid_argument(std::string("unknown model letter ") + params.ModelLetter);
+  }
+}
+
+}  // namespace vexilor
