@@ -226,18 +226,22 @@ std::vector<std::uint8_t> EncodeVLESection(const TVLEParams& params) {
 
 void WriteVLEDataFile(const std::string& fileName, const TVLEParams& params) {
   const auto bytes = EncodeVLESection(params);
-  std::FILE* file = std::fopen(fileName.c_str(), "wb");
-  if (file == nullptr) {
-    throw DataFileWriteError("Cannot write file " + fileName + ": " + std::strerror(errno));
-  }
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const int writeErrno = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !closed) {
-    const int cause = written ? errno : writeErrno;
-    std::remove(fileName.c_str());
+  // Written beside the target and renamed over it, so that a failed write
+  // leaves neither a half file nor a damaged earlier one under the name.
+  const std::string partName = fileName + ".part";
+  auto fail = [&](int cause) {
+    std::remove(partName.c_str());
     throw DataFileWriteError("Cannot write file " + fileName + ": " + std::strerror(cause));
+  };
+  std::FILE* file = std::fopen(partName.c_str(), "wb");
+  if (file == nullptr) fail(errno);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+    const int cause = errno;
+    std::fclose(file);
+    fail(cause);
   }
+  if (std::fclose(file) != 0) fail(errno);
+  if (std::rename(partName.c_str(), fileName.c_str()) != 0) fail(errno);
 }
 
 VLEReadResult DecodeVLESection(std::span<const std::uint8_t> file, const TVLEParams& start,

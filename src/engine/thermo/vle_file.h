@@ -35,8 +35,8 @@ class DataFileWriteError : public std::runtime_error {
 };
 
 //! Writes params as a new VLE data file, replacing a file of that name. On
-//! failure nothing half-written is left under the name and
-//! DataFileWriteError is thrown.
+//! failure DataFileWriteError is thrown and the name keeps what it held:
+//! the file is written as fileName + ".part" and renamed when complete.
 void WriteVLEDataFile(const std::string& fileName, const TVLEParams& params);
 
 //! How reading a VLE section ended.
