@@ -96,8 +96,7 @@ void DewNewton(int n, DewVector& u, Residual&& residual) {
 }  // namespace
 
 Real TVLEObj::BubbleFunction(bool findTemperature, Real z, Real& tau, Real& P,
-                             const ComponentVector& x, ComponentVector& gamma,
-                             ComponentVector& y) {
+                             const ComponentVector& x, ComponentVector& gamma, ComponentVector& y) {
   (findTemperature ? tau : P) = z;
   ActivityCoefficients(x, gamma, tau);
   Real sum = -1;
@@ -126,8 +125,7 @@ void TVLEObj::BubblePoint(bool findTemperature, Real Lo, Real Hi, Real& tau, Rea
 }
 
 void TVLEObj::DewResidual(bool findTemperature, const ComponentVector& y, const ComponentVector& u,
-                          Real& tau, Real& P, ComponentVector& gamma,
-                          ComponentVector& residual) {
+                          Real& tau, Real& P, ComponentVector& gamma, ComponentVector& residual) {
   const int n = N();
   (findTemperature ? tau : P) = u[n];
   ComponentVector liquid{};
@@ -136,8 +134,8 @@ void TVLEObj::DewResidual(bool findTemperature, const ComponentVector& y, const 
   ActivityCoefficients(liquid, gamma, tau);
   Real sum = 0;
   for (int i = 0; i < n; ++i) {
-    const Real denominator = RequireDivisor(VapourPressureOf(i, tau) * gamma[i], "DewResidual",
-                                            "Psat gamma");
+    const Real denominator =
+        RequireDivisor(VapourPressureOf(i, tau) * gamma[i], "DewResidual", "Psat gamma");
     residual[i] = RequireFinite(u[i] - P * y[i] / denominator, "DewResidual", "residual");
     sum += u[i];
   }

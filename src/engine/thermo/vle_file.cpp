@@ -19,9 +19,9 @@ namespace {
 constexpr std::size_t kNameCharacters = 20;
 
 // The longest VLE section: UNIFAC with four components and eleven groups.
-constexpr std::size_t kMaxSectionSlots =
-    2 + kMaxComponents + 1 + kMaxGroups + 1 + 2 * kMaxGroups + kGroupBlockSlots * kMaxComponents +
-    kMaxGroups * kMaxGroups;
+constexpr std::size_t kMaxSectionSlots = 2 + kMaxComponents + 1 + kMaxGroups + 1 + 2 * kMaxGroups +
+                                         kGroupBlockSlots * kMaxComponents +
+                                         kMaxGroups * kMaxGroups;
 
 bool IsPairModel(char letter) {
   return letter == 'W' || letter == 'N' || letter == 'Q';
@@ -287,9 +287,9 @@ void LoadVLEDataFile(bool ask, std::string& fileName, std::string& modelName,
   slotCount = 0;
   const auto bytes = ReadSectionBytes(fileName);
   if (!bytes) {
-    EndProgram(MessageKind::Error, ButtonSet::Ok,
-               Lang == 1 ? "File " + fileName + " is not retrieved"
-                         : "Файл " + fileName + " не найден");
+    EndProgram(
+        MessageKind::Error, ButtonSet::Ok,
+        Lang == 1 ? "File " + fileName + " is not retrieved" : "Файл " + fileName + " не найден");
   }
   const auto result = DecodeVLESection(*bytes, VLEParams, ComponentBase.size());
   switch (result.Status) {

@@ -48,7 +48,7 @@ enum class VLEReadStatus {
 
 struct VLEReadResult {
   VLEReadStatus Status = VLEReadStatus::Ok;
-  TVLEParams Params;           //!< the section read over the given start params
+  TVLEParams Params;            //!< the section read over the given start params
   std::uint16_t SlotCount = 0;  //!< slots of the section when Status is Ok
 };
 

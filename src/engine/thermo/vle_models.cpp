@@ -71,8 +71,8 @@ void ResidualFactors(int G, std::span<const Real> Q, std::span<const Real> X, co
   for (int k = 0; k < G; ++k) {
     Real sum = 0;
     for (int m = 0; m < G; ++m) sum += theta[m] * psi[k][m] / D[m];
-    Gamma[k] = RequireFinite(std::exp(Q[k] * (1 - std::log(D[k]) - sum)), kRoutine,
-                             "residual factor");
+    Gamma[k] =
+        RequireFinite(std::exp(Q[k] * (1 - std::log(D[k]) - sum)), kRoutine, "residual factor");
   }
 }
 
@@ -143,7 +143,8 @@ void NrtlCoefficients(int N, const ComponentMatrix& alpha, const ComponentMatrix
         continue;
       }
       tauMatrix[j][i] = b[j][i] / tau;
-      G[j][i] = RequireFinite(std::exp(-alpha[j][i] * tauMatrix[j][i]) * V[i] / V[j], kRoutine, "G");
+      G[j][i] =
+          RequireFinite(std::exp(-alpha[j][i] * tauMatrix[j][i]) * V[i] / V[j], kRoutine, "G");
     }
   }
   ComponentVector S{};
@@ -227,8 +228,8 @@ void TUNIQUACObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma
 }
 
 UnifacGroups TUNIFACObj::Groups() const {
-  return UnifacGroups{N(),      Params.CompGroups, Params.G,       Params.Numbers,
-                      Params.Letters, Params.Q,    &Params.GroupA};
+  return UnifacGroups{N(),      Params.CompGroups, Params.G, Params.Numbers, Params.Letters,
+                      Params.Q, &Params.GroupA};
 }
 
 void TUNIFACObj::PrepareComposition(const ComponentVector& x) {

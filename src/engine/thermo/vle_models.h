@@ -76,13 +76,13 @@ void UniquacCoefficients(int N, std::span<const Real> q, std::span<const Real> r
 
 //! The group description of a UNIFAC mixture.
 struct UnifacGroups {
-  int N = 0;                               //!< components
-  std::span<const GroupBlock> Blocks;      //!< group block of each component
-  int G = 0;                               //!< groups of the mixture
-  std::span<const std::uint8_t> Numbers;   //!< main-group number of each mixture group
-  std::span<const char> Letters;           //!< subgroup letter of each mixture group
-  std::span<const Real> Q;                 //!< surface area of each mixture group
-  const GroupMatrix* A = nullptr;          //!< interaction parameters of the mixture groups
+  int N = 0;                              //!< components
+  std::span<const GroupBlock> Blocks;     //!< group block of each component
+  int G = 0;                              //!< groups of the mixture
+  std::span<const std::uint8_t> Numbers;  //!< main-group number of each mixture group
+  std::span<const char> Letters;          //!< subgroup letter of each mixture group
+  std::span<const Real> Q;                //!< surface area of each mixture group
+  const GroupMatrix* A = nullptr;         //!< interaction parameters of the mixture groups
 };
 
 //! UNIFAC: gamma_i = gC_i * prod_k (Gamma_m(k) / Gamma_k^(i))^nu_k over the
@@ -191,8 +191,8 @@ class TUNIFACObj : public TVLEObj {
 
 //! The model object of params.ModelLetter (W, N, Q or F); throws
 //! std::invalid_argument for any other letter.
-std::unique_ptr<TVLEObj> CreateVLEObj(const TVLEParams& params,
-                                      const std::array<std::string, kMaxComponents>& names = CompNames,
-                                      const ComponentConstants& constants = CompConstants);
+std::unique_ptr<TVLEObj> CreateVLEObj(
+    const TVLEParams& params, const std::array<std::string, kMaxComponents>& names = CompNames,
+    const ComponentConstants& constants = CompConstants);
 
 }  // namespace vexilor

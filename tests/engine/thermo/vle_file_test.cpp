@@ -88,8 +88,7 @@ void PrintTo(const ModelFileCase& c, std::ostream* os) {
   *os << c.name;
 }
 
-class VLEFileModelTest : public VLEFileTest,
-                         public ::testing::WithParamInterface<ModelFileCase> {};
+class VLEFileModelTest : public VLEFileTest, public ::testing::WithParamInterface<ModelFileCase> {};
 
 TEST_P(VLEFileModelTest, RoundTripRestoresTheParameterSetBeforeTheColumnData) {
   const auto& c = GetParam();
@@ -153,8 +152,8 @@ TEST_P(VLEFileModelTest, FileCutAtAnySlotIsNotComplete) {
     // Cut at the boundary, and inside the next slot: a partial slot is no slot.
     for (const std::size_t extra : {std::size_t{0}, std::size_t{9}}) {
       const std::size_t size = slots * kSlotSize + extra;
-      const auto result = DecodeVLESection(std::span(whole).first(size), TVLEParams{},
-                                           ComponentBase.size());
+      const auto result =
+          DecodeVLESection(std::span(whole).first(size), TVLEParams{}, ComponentBase.size());
       ASSERT_EQ(result.Status, VLEReadStatus::NotComplete) << "file of " << size << " bytes";
     }
   }
@@ -219,14 +218,8 @@ TEST_F(VLEFileTest, NrtlPairHoldsBothEnergiesThenBothAlphas) {
   const std::string name = folder_.File("nrtl.dat");
   WriteVLEDataFile(name, params);
   const Bytes file = ReadBytes(name);
-  const std::array<Real, 8> expected = {0,
-                                        0,
-                                        0.125L,
-                                        0.125L,
-                                        params.NrtlB[0][1],
-                                        params.NrtlB[1][0],
-                                        0.25L,
-                                        0.35L};
+  const std::array<Real, 8> expected = {
+      0, 0, 0.125L, 0.125L, params.NrtlB[0][1], params.NrtlB[1][0], 0.25L, 0.35L};
   for (std::size_t k = 0; k < expected.size(); ++k) {
     EXPECT_EQ(SlotReal(file, 4 + k), expected[k]) << "slot " << 4 + k;
   }
@@ -306,11 +299,8 @@ INSTANTIATE_TEST_SUITE_P(
     Failures, VLEFileFailureTest,
     ::testing::Values(
         FailureCase{"missing_file", {}, true, "File FILE is not retrieved", "Файл FILE не найден"},
-        FailureCase{"empty_file",
-                    {},
-                    false,
-                    "Datafile FILE is not complete",
-                    "Файл данных FILE не полный"},
+        FailureCase{
+            "empty_file", {}, false, "Datafile FILE is not complete", "Файл данных FILE не полный"},
         FailureCase{"unknown_model_letter", Slots({{'X'}, {2}, {0, 0, 1, 0}, {}}), false, kWrong,
                     kWrong},
         FailureCase{"lower_case_letter", Slots({{'w'}, {2}, {0, 0, 1, 0}, {}}), false, kWrong,

@@ -103,7 +103,8 @@ std::vector<std::uint8_t> ReadBytes(const std::string& fileName) {
 
 void WriteBytes(const std::string& fileName, const std::vector<std::uint8_t>& bytes) {
   std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace vexilor::testing

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <array>
-#include <filesystem>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 

@@ -97,20 +97,19 @@ TEST_P(ModelIdentityTest, ObeysGibbsDuhem) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Models, ModelIdentityTest,
-    ::testing::Values(ModelCase{"wilson_binary", 'W', {0, 1}},
-                      ModelCase{"wilson_four", 'W', {0, 1, 2, 3}},
-                      ModelCase{"nrtl_ternary", 'N', {0, 1, 2}},
-                      ModelCase{"uniquac_ternary", 'Q', {0, 1, 3}},
-                      ModelCase{"uniquac_four", 'Q', {3, 2, 1, 0}},
-                      // comp.1 (1 A, 5 A) beside comp.3 (5 B): a group
-                      // of the same number but another letter.
-                      ModelCase{"unifac_comp1_comp3", 'F', {0, 2}},
-                      // comp.1 (1 A, 5 A) beside comp.4 (1 A, 1 B, 10).
-                      ModelCase{"unifac_comp1_comp4", 'F', {0, 3}},
-                      ModelCase{"unifac_four", 'F', {0, 1, 2, 3}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Models, ModelIdentityTest,
+                         ::testing::Values(ModelCase{"wilson_binary", 'W', {0, 1}},
+                                           ModelCase{"wilson_four", 'W', {0, 1, 2, 3}},
+                                           ModelCase{"nrtl_ternary", 'N', {0, 1, 2}},
+                                           ModelCase{"uniquac_ternary", 'Q', {0, 1, 3}},
+                                           ModelCase{"uniquac_four", 'Q', {3, 2, 1, 0}},
+                                           // comp.1 (1 A, 5 A) beside comp.3 (5 B): a group
+                                           // of the same number but another letter.
+                                           ModelCase{"unifac_comp1_comp3", 'F', {0, 2}},
+                                           // comp.1 (1 A, 5 A) beside comp.4 (1 A, 1 B, 10).
+                                           ModelCase{"unifac_comp1_comp4", 'F', {0, 3}},
+                                           ModelCase{"unifac_four", 'F', {0, 1, 2, 3}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --------------------------------------------- the binary forms of the fits
 
@@ -130,7 +129,8 @@ Real BinaryNrtl(Real b12, Real b21, Real alpha, Real V1, Real V2, Real x1, Real 
   const Real G12 = (V2 / V1) * std::exp(-alpha * t12);
   const Real G21 = (V1 / V2) * std::exp(-alpha * t21);
   const Real first = G21 / (x1 + G21 * x2);
-  return std::exp(x2 * x2 * (t21 * first * first + G12 * t12 / ((G12 * x1 + x2) * (G12 * x1 + x2))));
+  return std::exp(x2 * x2 *
+                  (t21 * first * first + G12 * t12 / ((G12 * x1 + x2) * (G12 * x1 + x2))));
 }
 
 Real BinaryUniquac(Real a12, Real a21, Real r1, Real q1, Real r2, Real q2, Real x1, Real tau) {
@@ -296,23 +296,40 @@ TVLEParams WithHugeUnifacParameter() {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, ModelFaultTest,
-    ::testing::Values(
-        FaultCase{"wilson_without_liquid", [] { Evaluate(MakeParams('W', {0, 1}), {}, kTau); }},
-        FaultCase{"nrtl_without_liquid", [] { Evaluate(MakeParams('N', {0, 1}), {}, kTau); }},
-        FaultCase{"uniquac_without_liquid", [] { Evaluate(MakeParams('Q', {0, 1}), {}, kTau); }},
-        FaultCase{"unifac_without_liquid", [] { Evaluate(MakeParams('F', {0, 1}), {}, kTau); }},
-        FaultCase{"wilson_at_zero_temperature",
-                  [] { Evaluate(MakeParams('W', {0, 1}), {0.5L, 0.5L}, 0); }},
-        FaultCase{"uniquac_at_zero_temperature",
-                  [] { Evaluate(MakeParams('Q', {0, 1}), {0.5L, 0.5L}, 0); }},
-        FaultCase{"unifac_overflow",
-                  [] { Evaluate(WithHugeUnifacParameter(), {0.5L, 0.5L}, kTau); }},
-        FaultCase{"wilson_overflow",
-                  [] {
-                    TVLEParams params = MakeParams('W', {0, 1});
-                    params.WilsonA[0][1] = -1e6L;
-                    Evaluate(params, {0.5L, 0.5L}, kTau);
-                  }}),
+    ::testing::Values(FaultCase{"wilson_without_liquid",
+                                [] {
+                                  Evaluate(MakeParams('W', {0, 1}), {}, kTau);
+                                }},
+                      FaultCase{"nrtl_without_liquid",
+                                [] {
+                                  Evaluate(MakeParams('N', {0, 1}), {}, kTau);
+                                }},
+                      FaultCase{"uniquac_without_liquid",
+                                [] {
+                                  Evaluate(MakeParams('Q', {0, 1}), {}, kTau);
+                                }},
+                      FaultCase{"unifac_without_liquid",
+                                [] {
+                                  Evaluate(MakeParams('F', {0, 1}), {}, kTau);
+                                }},
+                      FaultCase{"wilson_at_zero_temperature",
+                                [] {
+                                  Evaluate(MakeParams('W', {0, 1}), {0.5L, 0.5L}, 0);
+                                }},
+                      FaultCase{"uniquac_at_zero_temperature",
+                                [] {
+                                  Evaluate(MakeParams('Q', {0, 1}), {0.5L, 0.5L}, 0);
+                                }},
+                      FaultCase{"unifac_overflow",
+                                [] {
+                                  Evaluate(WithHugeUnifacParameter(), {0.5L, 0.5L}, kTau);
+                                }},
+                      FaultCase{"wilson_overflow",
+                                [] {
+                                  TVLEParams params = MakeParams('W', {0, 1});
+                                  params.WilsonA[0][1] = -1e6L;
+                                  Evaluate(params, {0.5L, 0.5L}, kTau);
+                                }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ModelSettingTest, UnknownModelLetterMakesNoModel) {
