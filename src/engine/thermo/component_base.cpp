@@ -151,8 +151,10 @@ Real Interpolate(std::span<const Real> xs, std::span<const Real> ys, Real x) {
   if (count == 1) return ys[0];
   // Smallest i with xs[i] >= x: a point equal to a table point takes the
   // segment that ends there.
-  std::size_t i = 0;
-  while (i < count && xs[i] < x) ++i;
+  // The tables are ascending, so a binary search finds the same index as
+  // a scan from the start; the bubble point's lookups run it constantly.
+  std::size_t i = static_cast<std::size_t>(
+      std::lower_bound(xs.begin(), xs.begin() + static_cast<std::ptrdiff_t>(count), x) - xs.begin());
   if (i == 0) i = 1;              // below the table: first segment
   if (i == count) i = count - 1;  // above the table: last segment
   const Real s = (x - xs[i - 1]) / (xs[i] - xs[i - 1]);
