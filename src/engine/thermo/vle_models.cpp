@@ -47,22 +47,32 @@ void CombinatorialFactors(int N, std::span<const Real> q, std::span<const Real> 
   }
 }
 
-void ResidualFactors(int G, std::span<const Real> Q, std::span<const Real> X, const GroupMatrix& a,
-                     Real tau, std::span<Real> Gamma) {
+namespace {
+
+// Psi_mn = exp(-a_mn / tau) over the G x G corner (only that corner is
+// filled); a zero parameter (groups of one main group) gives exp(0) = 1
+// without the exponential.
+void InteractionFactors(int G, const GroupMatrix& a, Real tau, GroupMatrix& psi) {
+  RequireDivisor(tau, "ResidualFactors", "reduced temperature");
+  for (int m = 0; m < G; ++m) {
+    for (int n = 0; n < G; ++n) {
+      psi[m][n] = m == n || a[m][n] == 0
+                      ? 1
+                      : RequireFinite(std::exp(-a[m][n] / tau), "ResidualFactors", "Psi");
+    }
+  }
+}
+
+// The residual term from the interaction factors Psi.
+void ResidualFromFactors(int G, std::span<const Real> Q, std::span<const Real> X,
+                         const GroupMatrix& psi, std::span<Real> Gamma) {
   constexpr const char* kRoutine = "ResidualFactors";
-  RequireDivisor(tau, kRoutine, "reduced temperature");
   Real sumQX = 0;
   for (int m = 0; m < G; ++m) sumQX += Q[m] * X[m];
   RequireDivisor(sumQX, kRoutine, "sum of Q X");
-  GroupVector theta{};
+  GroupVector theta;
   for (int m = 0; m < G; ++m) theta[m] = Q[m] * X[m] / sumQX;
-  GroupMatrix psi{};
-  for (int m = 0; m < G; ++m) {
-    for (int n = 0; n < G; ++n) {
-      psi[m][n] = m == n ? 1 : RequireFinite(std::exp(-a[m][n] / tau), kRoutine, "Psi");
-    }
-  }
-  GroupVector D{};
+  GroupVector D;
   for (int n = 0; n < G; ++n) {
     Real sum = 0;
     for (int m = 0; m < G; ++m) sum += theta[m] * psi[m][n];
@@ -74,6 +84,45 @@ void ResidualFactors(int G, std::span<const Real> Q, std::span<const Real> X, co
     Gamma[k] =
         RequireFinite(std::exp(Q[k] * (1 - std::log(D[k]) - sum)), kRoutine, "residual factor");
   }
+}
+
+// The mixture group of the same number and letter as group k of block, or -1.
+int MatchingGroup(const UnifacGroups& groups, const GroupBlock& block, int k) {
+  for (int m = 0; m < groups.G; ++m) {
+    if (groups.Numbers[m] == block.Numbers[k] && groups.Letters[m] == block.Letters[k]) return m;
+  }
+  return -1;
+}
+
+// Interaction factors of a pure component's own groups. Where its parameter
+// is the mixture's parameter of the matching groups, the mixture's factor is
+// that very exponential and is taken over instead of computed again.
+void PureInteractionFactors(const UnifacGroups& groups, const GroupMatrix& mixturePsi,
+                            const GroupBlock& block, Real tau, GroupMatrix& psi) {
+  std::array<int, kMaxGroups> match;
+  for (int k = 0; k < block.G; ++k) match[k] = MatchingGroup(groups, block, k);
+  for (int k = 0; k < block.G; ++k) {
+    for (int l = 0; l < block.G; ++l) {
+      const int m = match[k];
+      const int n = match[l];
+      if (k != l && m >= 0 && n >= 0 && m != n && block.A[k][l] == (*groups.A)[m][n]) {
+        psi[k][l] = mixturePsi[m][n];
+      } else {
+        psi[k][l] = k == l || block.A[k][l] == 0
+                        ? 1
+                        : RequireFinite(std::exp(-block.A[k][l] / tau), "ResidualFactors", "Psi");
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void ResidualFactors(int G, std::span<const Real> Q, std::span<const Real> X, const GroupMatrix& a,
+                     Real tau, std::span<Real> Gamma) {
+  GroupMatrix psi;
+  InteractionFactors(G, a, tau, psi);
+  ResidualFromFactors(G, Q, X, psi, Gamma);
 }
 
 void MixtureGroupFractions(int N, int G, std::span<const std::uint8_t> numbers,
@@ -182,14 +231,20 @@ void UniquacCoefficients(int N, std::span<const Real> q, std::span<const Real> r
 
 void UnifacCoefficients(const UnifacGroups& groups, std::span<const Real> X,
                         std::span<const Real> gammaC, Real tau, std::span<Real> gamma) {
-  GroupVector mixture{};
-  ResidualFactors(groups.G, groups.Q, X, *groups.A, tau, mixture);
+  GroupMatrix mixturePsi;
+  InteractionFactors(groups.G, *groups.A, tau, mixturePsi);
+  GroupVector mixture;
+  ResidualFromFactors(groups.G, groups.Q, X, mixturePsi, mixture);
   for (int i = 0; i < groups.N; ++i) {
     const GroupBlock& block = groups.Blocks[i];
     // A component of one group is its own reference state: Gamma^(i) = 1.
-    GroupVector pure{};
+    GroupVector pure;
     pure[0] = 1;
-    if (block.G != 1) ResidualFactors(block.G, block.Q, block.X, block.A, tau, pure);
+    if (block.G != 1) {
+      GroupMatrix psi;
+      PureInteractionFactors(groups, mixturePsi, block, tau, psi);
+      ResidualFromFactors(block.G, block.Q, block.X, psi, pure);
+    }
     // Each group of the component meets the mixture group of the same number
     // and the same letter; subgroups sharing a main-group number stay apart.
     Real residual = 1;

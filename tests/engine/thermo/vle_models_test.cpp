@@ -231,6 +231,24 @@ TEST_F(ModelSettingTest, UnifacComponentOfOneGroupTakesItsMixtureFactor) {
   EXPECT_EQ(gamma[1], mixture[2] * model->CombFactors[1]);
 }
 
+TEST_F(ModelSettingTest, UnifacPureReferenceUsesTheComponentsOwnParameters) {
+  // comp.1 with an own group matrix that differs from the mixture's: its
+  // reference Gamma^(i) must come from its own parameters.
+  TVLEParams params = MakeParams('F', {0, 1});
+  GroupBlock& own = params.CompGroups[0];
+  own.A[0][1] += 0.3L;
+  auto model = MakeModel(params);
+  const ComponentVector x = {0.6L, 0.4L};
+  const ComponentVector gamma = Coefficients(*model, x, kTau);
+  GroupVector mixture{};
+  ResidualFactors(params.G, params.Q, model->GroupFractions, params.GroupA, kTau, mixture);
+  GroupVector pure{};
+  ResidualFactors(own.G, own.Q, own.X, own.A, kTau, pure);
+  // Groups (1 A) and (5 A) of comp.1 are mixture groups 0 and 1.
+  EXPECT_NEAR(gamma[0], (mixture[0] / pure[0]) * (mixture[1] / pure[1]) * model->CombFactors[0],
+              1e-16L);
+}
+
 TEST_F(ModelSettingTest, UnifacGroupFractionsCountNumberAndLetter) {
   // comp.1 (1 A, 5 A) and comp.3 (5 B): group 5 B belongs to comp.3 alone.
   const TVLEParams params = MakeParams('F', {0, 2});
