@@ -15,6 +15,7 @@
 #include "engine/shell/format.h"
 #include "engine/shell/lang.h"
 #include "engine/shell/user_dialog.h"
+#include "gui/report/ui_text.h"
 
 namespace vexilor::gui {
 
@@ -31,10 +32,6 @@ constexpr TextPair kNoFileName{"Enter the name of the report file.", "Укажи
 constexpr TextPair kReplaceFile{"The file \"%s\" already exists.\nReplace it?",
                                 "Файл \"%s\" уже существует.\nЗаменить его?"};
 constexpr TextPair kSaveTitle{"Report file", "Файл отчета"};
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString Extension(render::ReportFormat format) {
   return QString::fromLatin1(render::FormatInfo(format).Extension);
@@ -57,15 +54,15 @@ OutputChoice& LastChoice() {
 
 OutputOptionsDialog::OutputOptionsDialog(const OutputChoice& initial, QWidget* parent)
     : QDialog(parent),
-      printer_(new QRadioButton(ToQString(kPrinter.Get()), this)),
-      preview_(new QRadioButton(ToQString(kPreview.Get()), this)),
-      file_(new QRadioButton(ToQString(kFile.Get()), this)),
+      printer_(new QRadioButton(UiText(kPrinter), this)),
+      preview_(new QRadioButton(UiText(kPreview), this)),
+      file_(new QRadioButton(UiText(kFile), this)),
       format_(new QComboBox(this)),
       fileName_(new QLineEdit(this)),
       browse_(new QPushButton(QStringLiteral("..."), this)) {
   setWindowTitle(QStringLiteral("Output Options"));
 
-  auto* destination = new QGroupBox(ToQString(kDestination.Get()), this);
+  auto* destination = new QGroupBox(UiText(kDestination), this);
   auto* destinationLayout = new QVBoxLayout(destination);
   for (QRadioButton* button : {printer_, preview_, file_}) destinationLayout->addWidget(button);
 
@@ -76,12 +73,12 @@ OutputOptionsDialog::OutputOptionsDialog(const OutputChoice& initial, QWidget* p
   nameRow->addWidget(fileName_, 1);
   nameRow->addWidget(browse_);
   auto* fileLayout = new QFormLayout;
-  fileLayout->addRow(ToQString(kFileType.Get()), format_);
-  fileLayout->addRow(ToQString(kFileName.Get()), nameRow);
+  fileLayout->addRow(UiText(kFileType), format_);
+  fileLayout->addRow(UiText(kFileName), nameRow);
   fileName_->setMinimumWidth(320);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(ToQString(kCancel.Get()));
+  buttons->button(QDialogButtonBox::Cancel)->setText(UiText(kCancel));
   connect(buttons, &QDialogButtonBox::accepted, this, &OutputOptionsDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &OutputOptionsDialog::reject);
 

@@ -13,6 +13,7 @@
 #include "engine/shell/lang.h"
 #include "engine/shell/user_dialog.h"
 #include "gui/report/report_status_window.h"
+#include "gui/report/ui_text.h"
 #include "render/reports/report_document.h"
 #include "render/reports/report_output.h"
 
@@ -33,11 +34,6 @@ constexpr TextPair kClose{"Close", "Закрыть"};
 constexpr TextPair kPageOf{"Page %d of %d", "Страница %d из %d"};
 constexpr TextPair kCannotPrint{"The printer \"%s\" cannot be started.",
                                 "Не удается начать печать на принтере \"%s\"."};
-
-QString Text(const TextPair& text) {
-  const std::string_view value = text.Get();
-  return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
-}
 
 }  // namespace
 
@@ -76,7 +72,7 @@ ReportPreviewWindow::ReportPreviewWindow(const render::RenderedReport& report, Q
           &ReportPreviewWindow::UpdatePageText);
 
   toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  toolBar_->addAction(Text(kPrint), this, &ReportPreviewWindow::PrintClick);
+  toolBar_->addAction(UiText(kPrint), this, &ReportPreviewWindow::PrintClick);
   toolBar_->addSeparator();
   auto turnTo = [this](auto page) {
     return [this, page] {
@@ -84,24 +80,24 @@ ReportPreviewWindow::ReportPreviewWindow(const render::RenderedReport& report, Q
       UpdatePageText();
     };
   };
-  toolBar_->addAction(Text(kFirstPage), this, turnTo([](QPrintPreviewWidget*) { return 1; }));
-  toolBar_->addAction(Text(kPreviousPage), this,
+  toolBar_->addAction(UiText(kFirstPage), this, turnTo([](QPrintPreviewWidget*) { return 1; }));
+  toolBar_->addAction(UiText(kPreviousPage), this,
                       turnTo([](QPrintPreviewWidget* p) { return p->currentPage() - 1; }));
-  toolBar_->addAction(Text(kNextPage), this,
+  toolBar_->addAction(UiText(kNextPage), this,
                       turnTo([](QPrintPreviewWidget* p) { return p->currentPage() + 1; }));
-  toolBar_->addAction(Text(kLastPage), this,
+  toolBar_->addAction(UiText(kLastPage), this,
                       turnTo([](QPrintPreviewWidget* p) { return p->pageCount(); }));
   toolBar_->addWidget(pageLabel_);
   toolBar_->addSeparator();
-  toolBar_->addAction(Text(kZoomIn), preview_, [this] { preview_->zoomIn(); });
-  toolBar_->addAction(Text(kZoomOut), preview_, [this] { preview_->zoomOut(); });
-  toolBar_->addAction(Text(kActualSize), preview_, [this] {
+  toolBar_->addAction(UiText(kZoomIn), preview_, [this] { preview_->zoomIn(); });
+  toolBar_->addAction(UiText(kZoomOut), preview_, [this] { preview_->zoomOut(); });
+  toolBar_->addAction(UiText(kActualSize), preview_, [this] {
     preview_->setZoomMode(QPrintPreviewWidget::CustomZoom);
     preview_->setZoomFactor(1.0);
   });
-  toolBar_->addAction(Text(kFitWidth), preview_, &QPrintPreviewWidget::fitToWidth);
+  toolBar_->addAction(UiText(kFitWidth), preview_, &QPrintPreviewWidget::fitToWidth);
   toolBar_->addSeparator();
-  toolBar_->addAction(Text(kClose), this, &ReportPreviewWindow::reject);
+  toolBar_->addAction(UiText(kClose), this, &ReportPreviewWindow::reject);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -27,8 +27,7 @@ QString ReportStatusWindow::Text() const {
   return label_->text();
 }
 
-ReportStatusScope::ReportStatusScope(QWidget* parent, const char* statusText,
-                                     bool letEventsThrough)
+ReportStatusScope::ReportStatusScope(QWidget* parent, const char* statusText, bool letEventsThrough)
     : window_(new ReportStatusWindow(parent)), statusText_(statusText) {
   window_->SetLetEventsThrough(letEventsThrough);
   window_->show();
