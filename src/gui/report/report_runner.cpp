@@ -80,4 +80,11 @@ void RunStoredReport(QWidget* parent, store::TDM& dm) {
   }
 }
 
+void RunStoredReport(QWidget* parent, const store::StoredCalculation& calculation) {
+  if (const auto report =
+          MakeReport([&calculation] { return render::RenderStoredReport(&calculation); })) {
+    ExecuteReport(parent, *report);
+  }
+}
+
 }  // namespace vexilor::gui

@@ -12,7 +12,8 @@ struct FinishedRun;
 }
 namespace vexilor::store {
 class TDM;
-}
+struct StoredCalculation;
+}  // namespace vexilor::store
 
 namespace vexilor::gui {
 
@@ -28,5 +29,8 @@ void RunCurrentRunReport(QWidget* parent, const FinishedRun& run);
 //! and executes it; a template at fault or a database that cannot be read
 //! is reported instead.
 void RunStoredReport(QWidget* parent, store::TDM& dm);
+
+//! The same for a calculation the browser has already read.
+void RunStoredReport(QWidget* parent, const store::StoredCalculation& calculation);
 
 }  // namespace vexilor::gui

@@ -141,12 +141,16 @@ std::optional<std::string> StoredValueText(const ReportColumn& column, const Rep
 RenderedReport RenderStoredReport(store::TDM& dm) {
   const std::optional<store::StoredCalculation> calculation =
       store::LoadCalculationAtRecordNumber(dm, dm.ReportRecNo);
+  return RenderStoredReport(calculation ? &*calculation : nullptr);
+}
+
+RenderedReport RenderStoredReport(const store::StoredCalculation* calculation) {
   ReportInput input;
   input.Project = kStoredProject;
   input.Lang = Lang;
-  input.Tables = StoredCalculationFeeds(calculation ? &*calculation : nullptr);
+  input.Tables = StoredCalculationFeeds(calculation);
   input.Formatter = StoredValueText;
-  if (calculation) {
+  if (calculation != nullptr) {
     try {
       input.Pictures = ReportPicturePages(PictorialDataFromStored(*calculation, Lang));
     } catch (const PictureError& error) {

@@ -33,10 +33,15 @@ std::vector<ReportTable> StoredCalculationFeeds(const store::StoredCalculation* 
 //! fields and empty texts as null.
 std::optional<std::string> StoredValueText(const ReportColumn& column, const ReportValue& value);
 
-//! Fills the layout RvRectif of the language of interface (Lang) with the
-//! calculation at record number dm.ReportRecNo and the pages of its
-//! pictorial results. Throws ReportError for a template at fault and
-//! store::DatabaseError when the database cannot be read.
+//! Fills the layout RvRectif of the language of interface (Lang) with a
+//! stored calculation (none: empty feeds) and the pages of its pictorial
+//! results, or a note why it cannot be drawn. Throws ReportError for a
+//! template at fault.
+RenderedReport RenderStoredReport(const store::StoredCalculation* calculation);
+
+//! RenderStoredReport of the calculation at record number dm.ReportRecNo,
+//! the one current in the browser. Throws store::DatabaseError as well
+//! when the database cannot be read.
 RenderedReport RenderStoredReport(store::TDM& dm);
 
 }  // namespace vexilor::render
