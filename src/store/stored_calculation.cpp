@@ -46,7 +46,9 @@ PerComponent ComponentsOf(const QSqlRecord& record, const std::string& prefix) {
   return values;
 }
 
-InitDataRow ReadInitData(const QSqlRecord& r) {
+}  // namespace
+
+InitDataRow InitDataFromRecord(const QSqlRecord& r) {
   InitDataRow row;
   row.Rect_Id = IntOf(r, "Rect_Id").value_or(0);
   row.RDate = Value(r, "RDate").toDate();
@@ -71,6 +73,8 @@ InitDataRow ReadInitData(const QSqlRecord& r) {
   row.RmolMass = IntOf(r, "RmolMass");
   return row;
 }
+
+namespace {
 
 AddDataRow ReadAddData(const QSqlRecord& r) {
   AddDataRow row;
@@ -102,7 +106,7 @@ std::optional<StoredCalculation> LoadCalculation(TDM& dm, int rectId) {
   QSqlQuery init = Select(dm, QStringLiteral("SELECT * FROM InitData WHERE Rect_Id = ?"), {rectId});
   if (!init.next()) return std::nullopt;
   StoredCalculation calculation;
-  calculation.Init = ReadInitData(init.record());
+  calculation.Init = InitDataFromRecord(init.record());
 
   // Detail rows in the order they were stored: the keys grow with every post.
   QSqlQuery streams = Select(

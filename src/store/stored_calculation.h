@@ -12,6 +12,8 @@
 
 #include "store/schema.h"
 
+class QSqlRecord;
+
 namespace vexilor::store {
 
 class TDM;
@@ -70,6 +72,10 @@ struct StoredCalculation {
   std::vector<AddDataRow> Streams;  //!< feeds first, then takeoffs
   std::vector<RctResultRow> Trays;  //!< tray 0 (still) .. N+1 (dephlegmator)
 };
+
+//! The InitData fields of a record (a query row or a grid's row); fields
+//! the record lacks read as empty.
+InitDataRow InitDataFromRecord(const QSqlRecord& record);
 
 //! The calculation with this Rect_Id, nullopt when there is none.
 //! Throws DatabaseError when the database cannot be read.
