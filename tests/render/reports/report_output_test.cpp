@@ -155,6 +155,9 @@ TEST_F(ReportOutputTest, HtmlOdfAndTextFilesHoldTheReport) {
   const QByteArray odt = ReadFile(folder_.Path("report.odt"));
   EXPECT_TRUE(odt.startsWith("PK"));
   EXPECT_TRUE(odt.contains("application/vnd.oasis.opendocument.text"));
+  // The two pages of the pictorial results travel inside both files.
+  EXPECT_TRUE(odt.contains("Pictures/Picture2"));
+  EXPECT_EQ(html.count(QStringLiteral("<img src=\"data:image/png;base64,")), 2);
 
   WriteReportFile(report, folder_.Path("report.txt"));
   const QString text = QString::fromUtf8(ReadFile(folder_.Path("report.txt")));
