@@ -47,7 +47,8 @@ GridDialog::GridDialog(int baseHeight, int fixedCols, int fixedRows, QWidget* pa
   buttons->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt_);
-  layout->addWidget(grid_, 1, Qt::AlignHCenter);
+  layout->addWidget(grid_, 0, Qt::AlignHCenter);
+  layout->addStretch(1);
   layout->addLayout(buttons);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QPrintDialog>
 #include <QTextEdit>
 
 #include "gui/shell/about_dialog.h"
@@ -131,6 +132,26 @@ TEST_F(FileActionsTest, ExitAsksOnlyWhenThereIsText) {
   Actions().CancAction->trigger();
   EXPECT_EQ(Read("kept.txt"), "results\r\n");
   EXPECT_EQ(terminations, 3);
+}
+
+TEST_F(FileActionsTest, WithoutAPrinterTheTextIsPrintedIntoAPdfFile) {
+  MainWindow& window = Open(1);
+  window.SetPrinterAvailable(false);
+  for (int line = 1; line <= 200; ++line) window.Results().Append("stage " + std::to_string(line));
+  std::string question;
+  // Whatever closes the print dialog, the printing is confirmed separately.
+  driver.On<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); })
+      .AnswerMessage(QMessageBox::Yes, &question);
+  Actions().PrintAction->trigger();
+  EXPECT_EQ(question, "Wish to print the document ?");
+  EXPECT_TRUE(Read("Report.pdf").startsWith("%PDF"));
+
+  // Declining the confirmation prints nothing.
+  QFile::remove(Path("Report.pdf"));
+  driver.On<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); })
+      .AnswerMessage(QMessageBox::No);
+  Actions().PrintAction->trigger();
+  EXPECT_FALSE(QFile::exists(Path("Report.pdf")));
 }
 
 TEST_F(FileActionsTest, AboutShowsTheReadmeOfTheLanguageOrReportsItMissing) {

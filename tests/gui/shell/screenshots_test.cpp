@@ -9,8 +9,13 @@
 #include <QPixmap>
 #include <QTest>
 
+#include "gui/dialogs/alternatives_dialog.h"
 #include "gui/dialogs/column_entry_dialog.h"
+#include "gui/dialogs/components_dialog.h"
+#include "gui/dialogs/grid_dialog.h"
+#include "gui/dialogs/number_dialog.h"
 #include "gui/dialogs/string_grid.h"
+#include "gui/shell/language_dialog.h"
 #include "gui/shell/main_frame.h"
 #include "gui/shell/main_window_fixture.h"
 
@@ -73,6 +78,59 @@ TEST_F(ScreenshotsTest, ColumnEntryDialogInBothLanguages) {
     }
     Save(dialog, lang == 1 ? "entry_en_counts" : "entry_ru_counts");
   }
+}
+
+TEST_F(ScreenshotsTest, PromptDialogs) {
+  LanguageDialog language;
+  language.show();
+  Save(language, "language");
+
+  AlternativesDialog alternatives;
+  AlternativesRequest units;
+  units.Caption = "Задание параметра";
+  units.GroupCaption = "";
+  units.Prompt =
+      "Задайте массовые или мольные единицы размерности для расчетарасходов и концентраций. "
+      "Выбор единиц размерности может существенно влиять на скорость сходимости вычислительных "
+      "алгоритмов, поэтому если компоненты могут образовывать азеотропные смеси рекомендуется "
+      "попробовать оба варианта.";
+  units.Alternatives = {"массовый поток: кг/час; концентрации: % масс;",
+                        "мольный поток: кмоль/час; концентрации: % масс;"};
+  alternatives.Prepare(units);
+  alternatives.show();
+  Save(alternatives, "alternatives_ru");
+
+  ComponentsDialog components;
+  ComponentsRequest mixture{"Choice of componental ratio of mixture",
+                            "Set quality ratio of mixture for which it is required to calculate "
+                            "boiling point and composition of an equilibrium vapour phase",
+                            {"comp.1", "comp.2", "comp.3", "comp.4", "a longer name of twenty"},
+                            1};
+  components.Prepare(mixture);
+  components.show();
+  Save(components, "components_en");
+
+  NumberDialog number;
+  NumberRequest pressure;
+  pressure.Caption = "The definition of the parameter";
+  pressure.Prompt = "Set pressure in a column, mm.of mercury (for example 760)";
+  pressure.InitialText = "760";
+  number.Prepare(pressure);
+  number.show();
+  Save(number, "number_en");
+
+  GridDialog grid(219, 0, 2);
+  GridRequest parameters;
+  parameters.ColCount = 5;
+  parameters.RowCount = 3;
+  parameters.CellTexts = {{"A12", "J/mol"}, {"A21", "J/mol"}, {"alpha", ""}, {"B12"}, {"B21"}};
+  parameters.IntColumn.assign(5, false);
+  parameters.Caption = "Parameters";
+  parameters.Prompt = "Enter the power parameters of the pair";
+  parameters.Lang = 1;
+  grid.Prepare(parameters);
+  grid.show();
+  Save(grid, "grid_en");
 }
 
 }  // namespace
