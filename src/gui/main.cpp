@@ -18,18 +18,11 @@ namespace {
 
 using namespace vexilor;
 
-//! The result commands of the main window and of the database browser:
-//! the browser, the pictorial window and the two reports.
-void ConnectResultCommands(gui::MainWindow& window, gui::BrowserHandlers& browserHandlers) {
-  browserHandlers.ShowPicture = [](QWidget* owner, const store::StoredCalculation& calculation) {
-    gui::ShowStoredPictures(owner, calculation);
-  };
-  browserHandlers.PrintReport = [](QWidget* owner, store::TDM&,
-                                   const store::StoredCalculation& calculation) {
-    gui::RunStoredReport(owner, calculation);
-  };
-  window.SetDbBrowseHandler(
-      [&window, &browserHandlers] { gui::BrowseResultsDatabase(&window, Lang, browserHandlers); });
+//! The result commands of the main window: the database browser (whose
+//! buttons open the pictorial window and the stored report), the
+//! pictorial window and the report of the run.
+void ConnectResultCommands(gui::MainWindow& window) {
+  window.SetDbBrowseHandler(gui::DbBrowseCommand(&window));
   window.SetPictorialFormHandler(
       [&window](const FinishedRun& run) { gui::ShowRunPictures(&window, run); });
   window.SetReportHandler(
@@ -62,8 +55,7 @@ int main(int argc, char** argv) {
                                            "компьютере должен быть установлен принтер")));
   }
   window.SetPrinterAvailable(printerInstalled);
-  gui::BrowserHandlers browserHandlers;
-  ConnectResultCommands(window, browserHandlers);
+  ConnectResultCommands(window);
 
   QObject::connect(&window, &gui::MainWindow::TerminateRequested, &application,
                    &QCoreApplication::quit, Qt::QueuedConnection);

@@ -6,6 +6,8 @@
 #include "engine/shell/lang.h"
 #include "engine/shell/user_dialog.h"
 #include "gui/browser/db_browser.h"
+#include "gui/graph/show_pictures.h"
+#include "gui/report/report_runner.h"
 #include "store/store_calculation.h"
 
 namespace vexilor::gui {
@@ -56,6 +58,20 @@ void ConnectBrowserHandlers(TfmDbRect& browser, const BrowserHandlers& handlers)
           print(&browser, browser.DataModule(), calculation);
         });
   }
+}
+
+BrowserHandlers StandardBrowserHandlers() {
+  BrowserHandlers handlers;
+  handlers.ShowPicture = ShowStoredPictures;
+  handlers.PrintReport = [](QWidget* owner, store::TDM&,
+                            const store::StoredCalculation& calculation) {
+    RunStoredReport(owner, calculation);
+  };
+  return handlers;
+}
+
+std::function<void()> DbBrowseCommand(QWidget* owner) {
+  return [owner] { BrowseResultsDatabase(owner, Lang, StandardBrowserHandlers()); };
 }
 
 void BrowseResultsDatabase(QWidget* owner, std::uint8_t lang, const BrowserHandlers& handlers,

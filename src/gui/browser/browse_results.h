@@ -27,6 +27,14 @@ struct BrowserHandlers {
 //! Connects the browser's buttons to the handlers.
 void ConnectBrowserHandlers(TfmDbRect& browser, const BrowserHandlers& handlers);
 
+//! "Pictorial Form" opens the pictorial window of the calculation and
+//! "Get Report" its stored-calculation report, both over the browser.
+BrowserHandlers StandardBrowserHandlers();
+
+//! The main window's "DB Brows" command: the browser over DbRectif.db of
+//! the working folder, in the language of interface, owned by owner.
+std::function<void()> DbBrowseCommand(QWidget* owner);
+
 //! The main window's "DB Brows": opens the database under the wait cursor,
 //! then shows the browser modally in the language lang. A database that
 //! cannot be opened is reported once through the user dialog.
@@ -35,7 +43,8 @@ void BrowseResultsDatabase(QWidget* owner, std::uint8_t lang, const BrowserHandl
 
 //! Where a finished run goes when the user agrees to store it: the results
 //! database, under the wait cursor, all rows or none; then the browser
-//! opens modally on the new calculation. A failure is reported once.
+//! opens modally on the new calculation. A failure is reported once. The
+//! desktop program's is DatabaseResultsStore(&window, StandardBrowserHandlers()).
 class DatabaseResultsStore : public ResultsStore {
  public:
   DatabaseResultsStore(QWidget* owner, BrowserHandlers handlers,
