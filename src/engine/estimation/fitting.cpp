@@ -111,6 +111,7 @@ Real SumSquaredDeviation(PairFit& fit) {
   Real S = 0;
   for (std::size_t n = 0; n < fit.N; ++n)
     S += Square(fit.Y1[n] - fit.Gamma1[n] * fit.X1[n] * fit.PsK[n] / fit.P);
+  ++FitProgress.Total;
   if (++FitProgress.Evaluations < kReportEvaluations) return S;
   WriteReportLine(fit);
   FitProgress.Evaluations = 0;

@@ -91,6 +91,7 @@ struct FitCounters {
   std::uint16_t Evaluations = 0;
   std::uint16_t Iterations = 0;  //!< the minimiser's iteration counter
   Real CurrentValue = 0;         //!< the minimiser's current objective value
+  unsigned long long Total = 0;  //!< evaluations since program start, for measurements
 };
 extern FitCounters FitProgress;
 
