@@ -17,4 +17,7 @@ using CommandAction = std::function<int()>;
 //! bubble and dew (equilibrium_command.cpp).
 void AddEquilibriumCommands(CLI::App& app, CommandAction& selected);
 
+//! estimate (estimate_command.cpp).
+void AddEstimateCommand(CLI::App& app, CommandAction& selected);
+
 }  // namespace vexilor::cli

@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   CommandAction selected;
   AddEquilibriumCommands(app, selected);
+  AddEstimateCommand(app, selected);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

@@ -1,15 +1,12 @@
 // vexilor-cli bubble and dew, run as a separate program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "cli/cli_runner.h"
 #include "engine/shell/lang.h"
 #include "engine/thermo/builtin_fixture.h"
 #include "engine/thermo/vle_file.h"
@@ -22,42 +19,15 @@ namespace {
 
 using testing::MakeParams;
 using testing::ReadBytes;
+using testing::RunResult;
 using testing::TempFolder;
 using testing::WriteBytes;
 using Bytes = std::vector<std::uint8_t>;
 
-struct RunResult {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadText(const std::string& fileName) {
-  std::ifstream file(fileName, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-// Single quotes for the shell.
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 class CliTest : public testing::BuiltInDatabaseTest {
  protected:
   RunResult Run(const std::vector<std::string>& arguments) {
-    std::string command = Quoted(VEXILOR_CLI_PATH);
-    for (const auto& argument : arguments) command += " " + Quoted(argument);
-    const std::string out = folder_.File("stdout");
-    const std::string err = folder_.File("stderr");
-    command += " >" + Quoted(out) + " 2>" + Quoted(err) + " </dev/null";
-    const int status = std::system(command.c_str());
-    RunResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadText(out);
-    result.err = ReadText(err);
-    return result;
+    return testing::RunProgram(VEXILOR_CLI_PATH, arguments, folder_.File(""));
   }
 
   std::string DataFile(char letter, const std::vector<std::uint16_t>& indexes) {
