@@ -151,16 +151,7 @@ nlohmann::json ParametersJson(const TVLEParams& params) {
   json["pairs"] = nlohmann::json::array();
   for (int i = 0; i < n; ++i) {
     for (int j = i + 1; j < n; ++j) {
-      auto energy = [&](int a, int b) {
-        switch (params.ModelLetter) {
-          case 'W':
-            return params.WilsonA[a][b];
-          case 'N':
-            return params.NrtlB[a][b];
-          default:
-            return params.UniquacA[a][b];
-        }
-      };
+      auto energy = [&](int a, int b) { return EnergyParameter(params, a, b); };
       nlohmann::json pair;
       pair["components"] = {CompNames[i], CompNames[j]};
       pair["reduced"] = {static_cast<double>(energy(i, j)), static_cast<double>(energy(j, i))};

@@ -124,6 +124,21 @@ Real InKilojoules(Real reduced) {
   return reduced * kGasConstant * kReferenceTemperatureThousands;
 }
 
+template <typename Params>
+auto& EnergyEntry(Params& params, int i, int j) {
+  switch (params.ModelLetter) {
+    case 'W':
+      return params.WilsonA[i][j];
+    case 'N':
+      return params.NrtlB[i][j];
+    case 'Q':
+      return params.UniquacA[i][j];
+    default:
+      throw std::invalid_argument(std::string("no energy matrix for model letter ") +
+                                  params.ModelLetter);
+  }
+}
+
 // Whether EquilBase holds points for the ordered pair (the availability
 // rule may know of pairs a smaller database lacks).
 bool PairHasPoints(std::uint16_t i, std::uint16_t j) {
@@ -309,17 +324,7 @@ class EstimationDialogue {
     return choice;
   }
 
-  // Where a binary model keeps the energy parameter of components i, j.
-  Real& Energy(int i, int j) {
-    switch (modelLetter_) {
-      case 'W':
-        return params_.WilsonA[i][j];
-      case 'N':
-        return params_.NrtlB[i][j];
-      default:
-        return params_.UniquacA[i][j];
-    }
-  }
+  Real& Energy(int i, int j) { return EnergyParameter(params_, i, j); }
 
   std::string ObtainBinaryParameters(PairSource source, int i, int j, GridRequest& grid) {
     const BinaryModelTexts& model = BinaryModel(modelLetter_);
@@ -366,6 +371,14 @@ class EstimationDialogue {
 };
 
 }  // namespace
+
+Real& EnergyParameter(TVLEParams& params, int i, int j) {
+  return EnergyEntry(params, i, j);
+}
+
+Real EnergyParameter(const TVLEParams& params, int i, int j) {
+  return EnergyEntry(params, i, j);
+}
 
 void EstimateParameters(int NComp, std::span<const std::uint16_t> indexes, char& modelLetter,
                         TVLEParams& params, ResultsText& text) {

@@ -27,4 +27,9 @@ class ResultsText;
 void EstimateParameters(int NComp, std::span<const std::uint16_t> indexes, char& modelLetter,
                         TVLEParams& params, ResultsText& text);
 
+//! Where the binary model of params' letter keeps the energy parameter of
+//! components i, j: the Wilson a (W), NRTL b (N) or UNIQUAC a (Q) matrix.
+Real& EnergyParameter(TVLEParams& params, int i, int j);
+Real EnergyParameter(const TVLEParams& params, int i, int j);
+
 }  // namespace vexilor
