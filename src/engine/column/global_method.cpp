@@ -5,6 +5,7 @@
 
 #include "engine/column/column_equations.h"
 #include "engine/column/run_texts.h"
+#include "engine/numerics/gradient_minimiser.h"
 #include "engine/shell/failures.h"
 #include "engine/shell/format.h"
 #include "engine/shell/results_text.h"
@@ -17,14 +18,8 @@ namespace {
 constexpr const char* kRoutine = "GlobalSearch";
 constexpr Real kStartAlpha = 0.2L;
 constexpr std::uint16_t kStartIterationLimit = 50;
-// Golden-section points, as the method has always placed them.
-constexpr Real kGoldenSmall = 0.381966L;
-constexpr Real kGoldenLarge = 0.618034L;
-// Bounds of loops that would otherwise hang: a golden-section interval
-// shrinks by 0.618 a step, so after this many steps it no longer shrinks
-// in 80-bit arithmetic; an expansion this long means the objective has no
-// minimum along the direction.
-constexpr int kGoldenStepLimit = 500;
+// An expansion this long means the objective has no minimum along the
+// direction; it would otherwise go on for ever.
 constexpr int kExpansionLimit = 10000;
 constexpr std::uint16_t kProgressEvaluations = 20;
 // Significant digits of the general format: prompts and progress line.
@@ -41,53 +36,12 @@ GlobalSearch::GlobalSearch(GlobalObjective objective, int highestIndex, bool blo
       maxIterations_(maxIterations) {}
 
 void GlobalSearch::NumGradient(const SolverVector& x, SolverVector& g) {
-  const Real h = alpha_ / 100;
-  if (h == 0) throw NumericFailure(kRoutine, "zero difference step of the gradient", h);
-  SolverVector shifted = x;
-  for (int i = 0; i < count_; ++i) {
-    shifted[i] = x[i] + h;
-    const Real plus = objective_(shifted);
-    shifted[i] = x[i] - h;
-    const Real minus = objective_(shifted);
-    shifted[i] = x[i];
-    g[i] = CheckFinite((plus - minus) / (2 * h), kRoutine, "gradient");
-  }
+  NumericGradient(static_cast<std::uint8_t>(count_ - 1), objective_, x, alpha_, g);
 }
 
 Real GlobalSearch::GoldenSection(Real alpha, const SolverVector& x, const SolverVector& d,
                                  Real eps) {
-  SolverVector point = x;
-  auto f = [&](Real t) {
-    for (int i = 0; i < count_; ++i) point[i] = x[i] + t * d[i];
-    return objective_(point);
-  };
-  Real a = 0;
-  Real b = alpha;
-  Real t1 = kGoldenSmall * b;
-  Real t2 = kGoldenLarge * b;
-  Real lengthSquared = 0;
-  for (int i = 0; i < count_; ++i) lengthSquared += d[i] * d[i];
-  const Real D = CheckFinite(lengthSquared * lengthSquared, kRoutine, "length of the direction");
-  Real f2 = f(t2);
-  Real f1 = f(t1);
-  for (int step = 0; (b - a) * D > eps; ++step) {
-    if (step == kGoldenStepLimit)
-      throw NumericFailure(kRoutine, "the line search interval no longer shrinks", b - a);
-    if (f1 <= f2) {
-      b = t2;
-      t2 = t1;
-      f2 = f1;
-      t1 = b - kGoldenLarge * (b - a);
-      f1 = f(t1);
-    } else {
-      a = t1;
-      t1 = t2;
-      f1 = f2;
-      t2 = a + kGoldenLarge * (b - a);
-      f2 = f(t2);
-    }
-  }
-  return (a + b) / 2;
+  return GoldenSearch(static_cast<std::uint8_t>(count_ - 1), objective_, x, d, alpha, eps);
 }
 
 void GlobalSearch::Run(Real& c, std::uint16_t& counter, SolverVector& x, Real& fBest,

@@ -43,10 +43,12 @@ class GlobalSearch {
            Real eps);
 
   //! Minimises f(x + t d) over t in [0, alpha] by golden sections until
-  //! (b - a) * (sum d_i^2)^2 <= eps; returns the middle of the last interval.
+  //! (b - a) * (sum d_i^2)^2 <= eps; returns the middle of the last interval
+  //! (the minimiser's GoldenSearch, points 0.381966 and 0.618034).
   Real GoldenSection(Real alpha, const SolverVector& x, const SolverVector& d, Real eps);
 
-  //! Central-difference gradient with the step alpha / 100.
+  //! Central-difference gradient with the step alpha / 100 (the
+  //! minimiser's NumericGradient).
   void NumGradient(const SolverVector& x, SolverVector& g);
 
   char GlobalStatus() const { return status_; }

@@ -1,5 +1,6 @@
 #include "engine/column/column_fixtures.h"
 
+#include "engine/thermo/component_base.h"
 #include "engine/thermo/vle_file.h"
 
 namespace vexilor::testing {
@@ -16,6 +17,42 @@ TVLEParams EthanolWaterWilson() {
   params.WilsonA[0][1] = 382.30L * kKiloJoulePerCalorie / kEnergyScale;
   params.WilsonA[1][0] = 955.45L * kKiloJoulePerCalorie / kEnergyScale;
   return params;
+}
+
+EquationsColumn::EquationsColumn(std::uint16_t trays, std::uint8_t units, char heating,
+                                 Real steamFlow) {
+  const TVLEParams params = EthanolWaterWilson();
+  const auto names = NamesOf(params);
+  const ComponentConstants constants = ConstantsOf(params);
+  Names = {names[0], names[1]};
+  MolarMasses = {constants.M[0], constants.M[1]};
+  Model = CreateVLEObj(params, names, constants);
+  Problem.Allocate(trays, 2);
+  Problem.UnitsKind = units;
+  Problem.HeatingKind = heating;
+  Problem.SteamFlow = steamFlow;
+  Problem.SteamPressure = 3;
+  Problem.ColumnPressure = 760 * 133.3L;
+  if (Problem.LiveSteam()) {
+    Problem.LiveSteamFlow[0] = steamFlow;
+    Problem.LiveSteamComp[1][0] = 1;
+  }
+}
+
+ColumnEquations& EquationsColumn::Build() {
+  ApplyEnthalpyUnits(Problem.UnitsKind);
+  Heat.Qs = Problem.SteamFlow * GetProperty("steam", "enthalp_s", Problem.SteamPressure);
+  Heat.Qc = Problem.DeadSteam()
+                ? Problem.SteamFlow * GetProperty("steam", "enthalp_c", Problem.SteamPressure)
+                : 0;
+  Heat.HeatInput.assign(static_cast<std::size_t>(Problem.StageCount()), 0);
+  if (Problem.LiveSteam()) Heat.HeatInput[0] = Heat.Qs;
+  Heat.TotalFeed = Problem.TotalFeed();
+  Heat.WaterName = "comp.2";
+  Solution.Allocate(Problem.StageCount(), 2);
+  Equations =
+      std::make_unique<ColumnEquations>(Problem, Solution, *Model, Names, MolarMasses, Heat, Text);
+  return *Equations;
 }
 
 std::string WriteVLEFile(const TempFolder& folder, const std::string& name,
@@ -41,13 +78,14 @@ ColumnEntryResult MakeEntry(std::uint16_t trays, char heating, Real steamKgPerHo
   entry.FeedConc.assign(static_cast<std::size_t>(components), std::vector<Real>(stages, 0));
   for (const FeedStream& feed : feeds) {
     entry.FeedTrays.push_back(feed.Tray);
+    if (feed.Tray >= stages) continue;  // a tray the entry must refuse
     entry.FeedCons[feed.Tray] = feed.FlowPerHour;
     for (std::size_t k = 0; k < feed.Percent.size(); ++k)
       entry.FeedConc[k][feed.Tray] = feed.Percent[k];
   }
   for (const TakeoffStream& takeoff : takeoffs) {
     entry.CatchTrays.push_back(takeoff.Tray);
-    entry.CatchCons[takeoff.Tray] = takeoff.FlowPerHour;
+    if (takeoff.Tray < stages) entry.CatchCons[takeoff.Tray] = takeoff.FlowPerHour;
   }
   return entry;
 }

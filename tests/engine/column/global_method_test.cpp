@@ -38,6 +38,14 @@ Real Valley(const SolverVector& x) {
   return 100 * a * a + (1 - x[0]) * (1 - x[0]);
 }
 
+// Rosenbrock's start in the valley.
+SolverVector ValleyStart() {
+  SolverVector x{};
+  x[0] = -1.2L;
+  x[1] = 1;
+  return x;
+}
+
 class GlobalMethodTest : public ::testing::Test {
  protected:
   void SetUp() override { Lang = 1; }
@@ -110,9 +118,7 @@ TEST_F(GlobalMethodTest, SlowConvergenceWithoutTheBlockAsksForNewConstants) {
   // Stopped after the second dialogue: 51 iterations, then 6 more.
   GlobalSearch limited(Valley, 1, /*blockInFile=*/false, 57);
   dialog_.AnswerReal(0.3L).AnswerInteger(5).AnswerReal(0.3L).AnswerInteger(5);
-  SolverVector x{};
-  x[0] = -1.2L;
-  x[1] = 1;
+  SolverVector x = ValleyStart();
   Real c = 0.6L;
   std::uint16_t counter = 0;
   Real fBest = 0;
@@ -152,9 +158,7 @@ TEST_F(GlobalMethodTest, KeepingTheApproximationStopsAtThePointReached) {
   };
   GlobalSearch search(watched, 1, /*blockInFile=*/true);
   dialog_.AnswerAlternative(0);
-  SolverVector x{};
-  x[0] = -1.2L;
-  x[1] = 1;
+  SolverVector x = ValleyStart();
   Real c = 0.6L;
   std::uint16_t counter = 0;
   Real fBest = 0;
@@ -177,9 +181,7 @@ TEST_F(GlobalMethodTest, KeepingTheApproximationStopsAtThePointReached) {
 TEST_F(GlobalMethodTest, ChangingTheConstantWithTheBlockGoesOnWithoutPrefix) {
   GlobalSearch search(Valley, 1, /*blockInFile=*/true, 52);
   dialog_.AnswerAlternative(1).AnswerReal(0.5L).AnswerInteger(50);
-  SolverVector x{};
-  x[0] = -1.2L;
-  x[1] = 1;
+  SolverVector x = ValleyStart();
   Real c = 0.6L;
   std::uint16_t counter = 0;
   Real fBest = 0;
