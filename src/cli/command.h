@@ -20,4 +20,7 @@ void AddEquilibriumCommands(CLI::App& app, CommandAction& selected);
 //! estimate (estimate_command.cpp).
 void AddEstimateCommand(CLI::App& app, CommandAction& selected);
 
+//! column (column_command.cpp).
+void AddColumnCommand(CLI::App& app, CommandAction& selected);
+
 }  // namespace vexilor::cli

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
   CommandAction selected;
   AddEquilibriumCommands(app, selected);
   AddEstimateCommand(app, selected);
+  AddColumnCommand(app, selected);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
