@@ -13,6 +13,7 @@
 #include "gui/shell/language_dialog.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/qt_user_dialog.h"
+#include "gui/shell/run_button.h"
 
 namespace {
 
@@ -56,6 +57,10 @@ int main(int argc, char** argv) {
   }
   window.SetPrinterAvailable(printerInstalled);
   ConnectResultCommands(window);
+  // A finished run goes into the results database when the user agrees,
+  // and the browser then opens on it.
+  gui::DatabaseResultsStore store(&window, gui::StandardBrowserHandlers());
+  gui::ConnectRunButton(window, &store);
 
   QObject::connect(&window, &gui::MainWindow::TerminateRequested, &application,
                    &QCoreApplication::quit, Qt::QueuedConnection);
