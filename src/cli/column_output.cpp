@@ -27,6 +27,13 @@ namespace {
 // on the offscreen platform the first time a report or a picture is drawn.
 void EnsureGuiApplication() {
   if (QGuiApplication::instance() != nullptr) return;
+  // Qt's note that no runtime folder is set says nothing to a batch user;
+  // every other message passes.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context,
+                            const QString& message) {
+    if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+    std::fputs(qPrintable(qFormatLogMessage(type, context, message) + QLatin1Char('\n')), stderr);
+  });
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   static int argc = 1;
   static char name[] = "vexilor-cli";
