@@ -2,16 +2,13 @@
 
 #include <QGuiApplication>
 #include <QString>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
 
-#include "engine/shell/backup_file.h"
-#include "engine/shell/cp1251.h"
+#include "engine/shell/results_file.h"
+#include "engine/shell/whole_file.h"
 #include "render/pictures/pictorial_data.h"
 #include "render/pictures/picture_files.h"
 #include "render/reports/current_run_report.h"
@@ -52,36 +49,17 @@ double Number(Real value) {
 
 }  // namespace
 
-std::string EncodeResultsFile(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const std::string& line : lines) bytes += Utf8ToCp1251(line) + "\r\n";
-  return bytes;
-}
-
 std::optional<std::string> WriteWholeFile(const std::string& fileName, const std::string& text) {
-  const std::string part = fileName + ".part";
-  {
-    std::ofstream file(part, std::ios::binary | std::ios::trunc);
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    file.close();
-    if (!file) {
-      const std::string reason = std::strerror(errno);
-      std::remove(part.c_str());
-      return "cannot write " + fileName + ": " + reason;
-    }
-  }
-  if (std::rename(part.c_str(), fileName.c_str()) != 0) {
-    const std::string reason = std::strerror(errno);
-    std::remove(part.c_str());
-    return "cannot write " + fileName + ": " + reason;
-  }
+  if (const auto cause = vexilor::WriteWholeFile(fileName, text))
+    return "cannot write " + fileName + ": " + *cause;
   return std::nullopt;
 }
 
 std::optional<std::string> WriteResultsFile(const std::string& fileName,
                                             const std::vector<std::string>& lines) {
-  BackupOnSave(fileName);
-  return WriteWholeFile(fileName, EncodeResultsFile(lines));
+  if (const auto cause = vexilor::WriteResultsFile(fileName, lines))
+    return "cannot write " + fileName + ": " + *cause;
+  return std::nullopt;
 }
 
 std::string ColumnJson(const RunResult& result) {

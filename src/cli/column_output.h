@@ -10,12 +10,9 @@
 
 namespace vexilor::cli {
 
-//! The results text as the Save command writes it: Windows-1251 lines
-//! joined by CRLF and followed by one CRLF.
-std::string EncodeResultsFile(const std::vector<std::string>& lines);
-
-//! Writes the results text file (the previous file kept as its ".bak"),
-//! whole or not at all. Returns why it failed, or nullopt.
+//! Writes the results text file as the Save command does (the previous file
+//! kept as its ".bak"), whole or not at all. Returns why it failed, or
+//! nullopt.
 std::optional<std::string> WriteResultsFile(const std::string& fileName,
                                             const std::vector<std::string>& lines);
 

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QDir>
 #include <cctype>
 #include <ostream>
 
 #include "store/database_fixture.h"
 #include "store/sample_run.h"
 #include "store/stored_calculation.h"
+#include "support/file_faults.h"
 
 namespace vexilor::store {
 namespace {
@@ -264,6 +266,31 @@ TEST_F(StoreCalculationTest, StoreInFileCreatesTheDatabaseWithoutABrowser) {
   const QString path = folder.filePath("batch.db");
   EXPECT_EQ(StoreCalculationInFile(path, SampleRun()), 1);
   EXPECT_EQ(StoreCalculationInFile(path, SampleRun()), 2);
+}
+
+// SQLite keeps its journal beside the database: a folder that takes no new
+// file refuses the store, and so does a full disk. Either way the store's
+// error is reported and the database keeps what it held.
+TEST_F(StoreCalculationTest, AFolderThatRefusesFilesOrAFullDiskLeavesTheDatabaseAsItWas) {
+  StoreCalculation(*dm, SampleRun());
+  dm.reset();
+  const QByteArray before = testing::FileBytes(DatabasePath());
+  for (const bool fullDisk : {false, true}) {
+    const char* fault = fullDisk ? "full disk" : "read-only folder";
+    if (fullDisk) {
+      testing::FileSizeLimit full(1024);
+      EXPECT_THROW(StoreCalculationInFile(DatabasePath(), SampleRun()), DatabaseError) << fault;
+    } else {
+      testing::ReadOnlyFolder readOnly(folder.path().toStdString());
+      if (!readOnly.Refuses()) continue;  // this file system cannot refuse new files
+      EXPECT_THROW(StoreCalculationInFile(DatabasePath(), SampleRun()), DatabaseError) << fault;
+    }
+    EXPECT_EQ(testing::FileBytes(DatabasePath()), before) << fault;
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{kDefaultDatabaseFile})
+        << fault;
+  }
+  TDM reopened(DatabasePath());
+  EXPECT_EQ(QueryValue(reopened, QStringLiteral("SELECT count(*) FROM InitData")).toInt(), 1);
 }
 
 }  // namespace

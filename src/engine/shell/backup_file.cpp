@@ -12,11 +12,12 @@ std::string BackupName(const std::string& fileName) {
   return fileName.substr(0, dot) + ".bak";
 }
 
-void BackupOnSave(const std::string& fileName) {
-  if (!std::ifstream(fileName, std::ios::binary)) return;
+bool BackupOnSave(const std::string& fileName) {
+  if (!std::ifstream(fileName, std::ios::binary)) return false;
   const std::string backup = BackupName(fileName);
+  if (backup == fileName) return false;
   std::remove(backup.c_str());
-  std::rename(fileName.c_str(), backup.c_str());
+  return std::rename(fileName.c_str(), backup.c_str()) == 0;
 }
 
 }  // namespace vexilor

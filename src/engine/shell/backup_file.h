@@ -12,7 +12,9 @@ std::string BackupName(const std::string& fileName);
 
 //! Keeps the file about to be overwritten as its backup: an existing backup
 //! is deleted, then the file is renamed to the backup name. A file that
-//! cannot be opened gets no backup; failures are not reported.
-void BackupOnSave(const std::string& fileName);
+//! cannot be opened gets no backup, nor does a file that already bears its
+//! backup name (it would be deleted); failures are not reported. Returns
+//! whether the file now is the backup.
+bool BackupOnSave(const std::string& fileName);
 
 }  // namespace vexilor

@@ -33,7 +33,7 @@ AboutDialog::AboutDialog(std::uint8_t lang, QWidget* parent)
 
 void AboutDialog::LoadReadme() {
   const QString path = QDir::current().absoluteFilePath(QString::fromLatin1(ReadmeFileName(lang_)));
-  const auto lines = ReadResultsFileOrReport(this, path);
+  const auto lines = ReadResultsFileOrReport(this, path, lang_);
   if (!lines) return;
   QStringList text;
   for (const std::string& line : *lines) text << ToQt(line);

@@ -70,17 +70,20 @@ void FileActions::Open() {
   request.DefaultExt = "txt";
   const QString fileName = AskOpenFileName(window_, request);
   if (fileName.isEmpty() || !QFile::exists(fileName)) return;
-  const auto lines = ReadResultsFileOrReport(window_, fileName);
+  const auto lines = ReadResultsFileOrReport(window_, fileName, lang_);
   if (!lines) return;
   text_->SetLines(*lines);
   currentFileName_ = fileName;
 }
 
 bool FileActions::WriteTo(const QString& fileName) {
-  BackupOnSave(fileName);
+  // The old file becomes the backup only once the new text is safely
+  // written beside it: a failed save leaves both as they were.
   if (const auto error = WriteResultsFile(fileName, text_->Lines())) {
-    ShowMessageBox(window_, MessageKind::Error, ButtonSet::Ok,
-                   FromQt(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, *error)));
+    ShowMessageBox(
+        window_, MessageKind::Error, ButtonSet::Ok,
+        FromQt(Text("Cannot write file \"%1\". %2", "Невозможно записать файл \"%1\". %2")
+                   .arg(fileName, *error)));
     return false;
   }
   return true;

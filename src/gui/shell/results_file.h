@@ -1,8 +1,12 @@
 // The results text as a file: Windows-1251 text with CRLF line breaks, and
-// the ".bak" copy kept of a file that is about to be overwritten.
+// the ".bak" copy kept of a file that is about to be overwritten. The
+// encoding and the writing are the engine's (engine/shell/results_file.h);
+// this is their Qt face.
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +14,11 @@
 class QWidget;
 
 namespace vexilor::gui {
+
+//! Largest results file Open takes. The text box lays out about a megabyte
+//! in a tenth of a second; a larger file would freeze the window for
+//! seconds. A results text of the largest column is some tens of kilobytes.
+inline constexpr qint64 kMaxResultsFileBytes = 8 * 1024 * 1024;
 
 //! The backup name of a file: the name up to, not including, the first "."
 //! of its last path component (all of it when there is none), plus ".bak".
@@ -21,24 +30,22 @@ QString BackupName(const QString& fileName);
 //! cannot be opened gets no backup; failures are not reported.
 void BackupOnSave(const QString& fileName);
 
-//! The lines of a results file. Well-formed UTF-8 is read as UTF-8, any
-//! other text as Windows-1251; the line break after the last line does not
-//! make an empty line of its own. nullopt when the file cannot be read,
-//! with the system's description of the error in *error when given.
+//! The lines of a results file (see DecodeResultsFile). nullopt when the
+//! file cannot be read or is larger than kMaxResultsFileBytes, with the
+//! reason, in the language lang, in *error when given.
 std::optional<std::vector<std::string>> ReadResultsFile(const QString& fileName,
-                                                        QString* error = nullptr);
+                                                        QString* error = nullptr,
+                                                        std::uint8_t lang = 1);
 
 //! ReadResultsFile that tells the user, in a message box over parent, when
 //! the file cannot be read.
 std::optional<std::vector<std::string>> ReadResultsFileOrReport(QWidget* parent,
-                                                                const QString& fileName);
+                                                                const QString& fileName,
+                                                                std::uint8_t lang);
 
-//! The bytes of a results file: the lines in Windows-1251 joined by CRLF,
-//! followed by one CRLF.
-std::string EncodeResultsFile(const std::vector<std::string>& lines);
-
-//! Writes the lines as a results file. The file is written whole or not at
-//! all; on failure returns the system's description of the error.
+//! Writes the lines as a results file, whole or not at all; the file it
+//! replaces becomes its ".bak". On failure returns the system's
+//! description of the error, and the file and its backup are as they were.
 std::optional<QString> WriteResultsFile(const QString& fileName,
                                         const std::vector<std::string>& lines);
 

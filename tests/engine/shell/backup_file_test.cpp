@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+
+#include "engine/shell/file_folder_fixture.h"
 
 namespace vexilor {
 namespace {
@@ -17,28 +17,7 @@ TEST(BackupFileTest, BackupNameEndsTheNameAtItsFirstDot) {
   EXPECT_EQ(BackupName("C:\\work.d\\out.txt"), "C:\\work.d\\out.bak");
 }
 
-class BackupOnSaveTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ =
-        std::filesystem::temp_directory_path() /
-        ("vexilor-backup-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::string Path(const char* name) const { return (folder_ / name).string(); }
-  static void Write(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-  }
-  static std::string Read(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-  }
-
-  std::filesystem::path folder_;
-};
+class BackupOnSaveTest : public testing::FileFolderTest {};
 
 TEST_F(BackupOnSaveTest, FileBecomesTheBackupReplacingAnOldOne) {
   Write(Path("out.txt"), "new");
@@ -52,6 +31,12 @@ TEST_F(BackupOnSaveTest, MissingFileMakesNoBackup) {
   Write(Path("out.bak"), "old");
   BackupOnSave(Path("out.txt"));
   EXPECT_EQ(Read(Path("out.bak")), "old");
+}
+
+TEST_F(BackupOnSaveTest, AFileNamedLikeItsBackupIsNotDeleted) {
+  Write(Path("out.bak"), "kept");
+  EXPECT_FALSE(BackupOnSave(Path("out.bak")));
+  EXPECT_EQ(Read(Path("out.bak")), "kept");
 }
 
 }  // namespace

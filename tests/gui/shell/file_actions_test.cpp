@@ -10,6 +10,7 @@
 #include "gui/shell/about_dialog.h"
 #include "gui/shell/main_window_fixture.h"
 #include "gui/shell/memo_results_text.h"
+#include "support/file_faults.h"
 
 namespace vexilor::gui {
 namespace {
@@ -95,6 +96,80 @@ TEST_F(FileActionsTest, AFailedWriteIsReportedAndTheNameKept) {
   Actions().SavAsAction->trigger();
   EXPECT_NE(error.find("gone/out.txt"), std::string::npos) << error;
   EXPECT_EQ(Actions().CurrentFileName(), Path("kept.txt"));
+}
+
+// Whatever stops a save, the file and its backup keep what they held and
+// the user is told.
+class FailedSaveTest : public FileActionsTest {
+ protected:
+  //! out.txt saved twice ("first", then "second" added): the file holds
+  //! both lines, its backup the first. Then "third" is added.
+  void SaveTwice() {
+    MainWindow& window = Open(1);
+    window.Results().Append("first");
+    ChooseInSaveDialog(Path("out.txt"));
+    Actions().SavAction->trigger();
+    window.Results().Append("second");
+    Actions().SavAction->trigger();
+    window.Results().Append("third");
+    ASSERT_EQ(Read("out.txt"), "first\r\nsecond\r\n");
+    ASSERT_EQ(Read("out.bak"), "first\r\n");
+  }
+  void ExpectReportedAndNothingLost(const std::string& message) {
+    EXPECT_EQ(message.rfind("Cannot write file \"" + Path("out.txt").toStdString() + "\".", 0), 0u)
+        << message;
+    EXPECT_EQ(Read("out.txt"), "first\r\nsecond\r\n");
+    EXPECT_EQ(Read("out.bak"), "first\r\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), (QStringList{"out.bak", "out.txt"}));
+    EXPECT_EQ(Window().ResultsMemo().Lines(),
+              (std::vector<std::string>{"first", "second", "third"}));
+  }
+};
+
+TEST_F(FailedSaveTest, AFolderThatRefusesNewFiles) {
+  SaveTwice();
+  std::string message;
+  {
+    testing::ReadOnlyFolder readOnly(folder.path().toStdString());
+    if (!readOnly.Refuses()) GTEST_SKIP() << "this file system cannot refuse new files";
+    driver.AnswerMessage(QMessageBox::Ok, &message);
+    Actions().SavAction->trigger();
+  }
+  ExpectReportedAndNothingLost(message);
+}
+
+TEST_F(FailedSaveTest, AFullDisk) {
+  SaveTwice();
+  std::string message;
+  {
+    // Room for the 15 bytes saved, not for the 22 of the three lines.
+    testing::FileSizeLimit full(16);
+    driver.AnswerMessage(QMessageBox::Ok, &message);
+    Actions().SavAction->trigger();
+  }
+  EXPECT_NE(message.find("File too large"), std::string::npos) << message;
+  ExpectReportedAndNothingLost(message);
+}
+
+TEST_F(FileActionsTest, AFileTooLargeForTheWindowIsRefusedAndTheTextKept) {
+  {
+    QFile huge(Path("huge.txt"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(50 * 1024 * 1024));
+  }
+  MainWindow& window = Open(2);
+  window.Results().Append("kept");
+  driver.On<QFileDialog>([this](QFileDialog* dialog) {
+    dialog->selectFile(Path("huge.txt"));
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  std::string message;
+  driver.AnswerMessage(QMessageBox::Ok, &message);
+  Actions().OpenAction->trigger();
+  EXPECT_EQ(message, "Невозможно открыть файл \"" + Path("huge.txt").toStdString() +
+                         "\". Файл слишком велик для окна результатов: открыть можно не более "
+                         "8 МБ.");
+  EXPECT_EQ(window.ResultsMemo().Lines(), std::vector<std::string>{"kept"});
+  EXPECT_EQ(Actions().CurrentFileName(), QString());
 }
 
 TEST_F(FileActionsTest, OpenReplacesTheTextWithTheFilesLines) {

@@ -91,5 +91,27 @@ TEST_F(ResultsFileTest, FailuresAreReportedAndLeaveNoFile) {
   EXPECT_FALSE(QFile::exists(Path("no/such/folder/out.txt")));
 }
 
+TEST_F(ResultsFileTest, AFileLargerThanTheWindowTakesIsRefusedUnread) {
+  // Sparse files: made in no time, however large.
+  const auto sized = [this](const char* name, qint64 size) {
+    QFile file(Path(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(size));
+  };
+  sized("huge.txt", 50 * 1024 * 1024);
+  QString error;
+  EXPECT_FALSE(ReadResultsFile(Path("huge.txt"), &error, 1));
+  EXPECT_EQ(error, "The file is too large for the results window: at most 8 MB can be opened.");
+  EXPECT_FALSE(ReadResultsFile(Path("huge.txt"), &error, 2));
+  EXPECT_EQ(error.toStdString(),
+            "Файл слишком велик для окна результатов: открыть можно не более 8 МБ.");
+
+  sized("largest.txt", kMaxResultsFileBytes);
+  const auto lines = ReadResultsFile(Path("largest.txt"));
+  ASSERT_TRUE(lines.has_value());
+  EXPECT_EQ(lines->size(), 1u);
+  sized("largest.txt", kMaxResultsFileBytes + 1);
+  EXPECT_FALSE(ReadResultsFile(Path("largest.txt")));
+}
+
 }  // namespace
 }  // namespace vexilor::gui
