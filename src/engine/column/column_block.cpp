@@ -1,6 +1,8 @@
 #include "engine/column/column_block.h"
 
+#include <algorithm>
 #include <fstream>
+#include <limits>
 
 #include "engine/column/run_texts.h"
 #include "engine/shell/x87.h"
@@ -69,7 +71,9 @@ class BlockReader {
   std::size_t position_ = 0;
 };
 
-// Writes bytes into the existing file at offset, without truncating it.
+// Writes bytes into the existing file at offset, without truncating it,
+// and reads them back: a short write (a full disk, a file-size limit) or a
+// file changed under the writer shows as a difference.
 bool WriteAt(const std::string& fileName, std::streamoff offset,
              std::span<const std::uint8_t> bytes) {
   std::fstream file(fileName, std::ios::in | std::ios::out | std::ios::binary);
@@ -78,7 +82,23 @@ bool WriteAt(const std::string& fileName, std::streamoff offset,
   file.write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
   file.flush();
-  return static_cast<bool>(file);
+  if (!file) return false;
+  std::vector<std::uint8_t> stored(bytes.size());
+  file.seekg(offset);
+  file.read(reinterpret_cast<char*>(stored.data()), static_cast<std::streamsize>(stored.size()));
+  return file && std::equal(stored.begin(), stored.end(), bytes.begin(), bytes.end());
+}
+
+constexpr Real kLargest = std::numeric_limits<Real>::max();
+
+// NaN lies within no bounds.
+bool AllWithin(std::span<const Real> values, Real low, Real high) {
+  return std::all_of(values.begin(), values.end(),
+                     [low, high](Real value) { return value >= low && value <= high; });
+}
+
+bool AllFinite(std::span<const Real> values) {
+  return AllWithin(values, -kLargest, kLargest);
 }
 
 // The bytes of the file from offset to its end; nullopt when it cannot be
@@ -164,6 +184,26 @@ std::optional<ColumnBlock> DecodeColumnBlock(std::span<const std::uint8_t> bytes
   return block;
 }
 
+bool StoredProblemUsable(const ColumnProblem& p) {
+  // The last component of a feed is 1 minus the others: it may miss 0 by
+  // the rounding of that difference.
+  constexpr Real kFractionTolerance = 1e-9L;
+  const Real scalars[] = {p.SteamFlow, p.SteamPressure, p.ColumnPressure, p.ConvConst,
+                          p.BreakMeasure};
+  bool usable = AllFinite(scalars) && (p.UnitsKind == 1 || p.UnitsKind == 2) &&
+                (p.DeadSteam() || p.LiveSteam()) && p.SteamFlow >= 0 &&
+                p.SteamPressure >= kMinSteamPressure && p.SteamPressure <= kMaxSteamPressure &&
+                p.ColumnPressure > 0 &&
+                AllFinite(std::span(p.Approx).first(static_cast<std::size_t>(p.UnknownCount())));
+  for (const auto* table : {&p.FeedComp, &p.LiveSteamComp}) {
+    for (const auto& stages : *table)
+      usable = usable && AllWithin(stages, -kFractionTolerance, 1 + kFractionTolerance);
+  }
+  for (const auto* flows : {&p.FeedFlow, &p.LiveSteamFlow, &p.CatchFlow})
+    usable = usable && AllWithin(*flows, 0, kLargest);
+  return usable;
+}
+
 std::optional<bool> ColumnBlockPresent(const std::string& fileName, std::uint16_t slotCount) {
   std::ifstream file(fileName, std::ios::binary);
   if (!file) return std::nullopt;
@@ -183,7 +223,10 @@ ColumnBlock ReadColumnBlock(const std::string& fileName, std::uint16_t slotCount
   if (auto problem = TrayCountProblem(trayCount, components))
     throw ColumnFileError(LoadFailureMessage(fileName) + "\r\n" + *problem);
   auto block = DecodeColumnBlock(*bytes, components);
-  if (!block) throw ColumnFileError(LoadFailureMessage(fileName));
+  // NaN, infinities and values no entry gives would only fault far from
+  // the file, in the calculation.
+  if (!block || !StoredProblemUsable(block->Problem))
+    throw ColumnFileError(LoadFailureMessage(fileName));
   return std::move(*block);
 }
 
@@ -223,8 +266,12 @@ void ReadApproximation(const std::string& fileName, std::uint16_t slotCount,
                              static_cast<std::streamoff>(ApproxOffset(n, problem.TrayCount)));
   if (!bytes || count > kSolverSize || bytes->size() < count * kExtendedSize)
     throw ColumnFileError(LoadFailureMessage(fileName));
+  SolverVector approx = problem.Approx;
   BlockReader in(*bytes);
-  in.Numbers(std::span(problem.Approx).first(count));
+  in.Numbers(std::span(approx).first(count));
+  if (!AllFinite(std::span(approx).first(count)))
+    throw ColumnFileError(LoadFailureMessage(fileName));
+  problem.Approx = approx;
 }
 
 std::string LoadFailureMessage(const std::string& fileName) {

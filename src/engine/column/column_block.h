@@ -48,6 +48,13 @@ std::vector<std::uint8_t> EncodeColumnBlock(const ColumnProblem& problem);
 //! CatchTrays are left empty.
 std::optional<ColumnBlock> DecodeColumnBlock(std::span<const std::uint8_t> bytes, int components);
 
+//! Whether a problem read from a block can be calculated: every real
+//! finite, the units 1 or 2, the heating 'd', 'D', 'l' or 'L', a column
+//! pressure above 0, a steam pressure within the steam tables, no negative
+//! flow and every fraction within 0..1. Blocks are written from entries
+//! checked alike; anything else is a damaged or foreign block.
+bool StoredProblemUsable(const ColumnProblem& problem);
+
 //! A block operation failed; what() is the message for the user, in the
 //! language of interface, ending with the file name.
 class ColumnFileError : public std::runtime_error {
@@ -59,12 +66,15 @@ class ColumnFileError : public std::runtime_error {
 //! slotCount slots (the end-of-data test); nullopt when it cannot be opened.
 std::optional<bool> ColumnBlockPresent(const std::string& fileName, std::uint16_t slotCount);
 
-//! Reads the block behind slotCount slots. A block that cannot be read, or
-//! whose tray count does not fit the solver, throws ColumnFileError.
+//! Reads the block behind slotCount slots. A block that cannot be read,
+//! whose tray count does not fit the solver or whose values are not
+//! usable (StoredProblemUsable) throws ColumnFileError.
 ColumnBlock ReadColumnBlock(const std::string& fileName, std::uint16_t slotCount, int components);
 
 //! Writes the whole block of problem into the existing file, without
-//! truncating it. Throws ColumnFileError.
+//! truncating it. Every write into the file is read back and compared: a
+//! write the file does not hold afterwards throws ColumnFileError, as a
+//! failed one does.
 void WriteColumnBlock(const std::string& fileName, std::uint16_t slotCount,
                       const ColumnProblem& problem);
 

@@ -4,7 +4,6 @@
 #include "engine/column/run_state.h"
 #include "engine/column/run_texts.h"
 #include "engine/estimation/estimation_dialogue.h"
-#include "engine/shell/backup_file.h"
 #include "engine/shell/cp1251.h"
 #include "engine/thermo/vle_file.h"
 
@@ -81,9 +80,10 @@ void EstimateAndSave(RunState& run) {
   std::string fileName = Dialog().SaveFileName(save);
   if (fileName.empty()) EndRun(MessageKind::Warning, ButtonSet::Yes, Text(kEstimationNotSaved));
 
-  BackupOnSave(fileName);
   try {
-    WriteVLEDataFile(fileName, VLEParams);
+    // The earlier file of the name becomes its ".bak" once the new one is
+    // safely written.
+    WriteVLEDataFile(fileName, VLEParams, KeepBackup::Yes);
   } catch (const DataFileWriteError& error) {
     EndRun(MessageKind::Error, ButtonSet::Ok, error.what());
   }

@@ -1,7 +1,7 @@
 #include "engine/thermo/vle_file.h"
 
-#include <cerrno>
-#include <cstdio>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <optional>
@@ -119,8 +119,12 @@ class SlotReader {
   std::uint8_t Byte() { return Block(1)[0]; }
   Real Extended() { return ExtendedAt(Block(1), 0); }
 
+  //! A parameter of the section: NaN and the infinities are none, and
+  //! would only fault far from the file in the calculation.
   static Real ExtendedAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    return DecodeExtended(bytes.subspan(offset).first<kExtendedSize>());
+    const Real value = DecodeExtended(bytes.subspan(offset).first<kExtendedSize>());
+    if (!std::isfinite(value)) throw SectionWrong{};
+    return value;
   }
 
   std::size_t SlotsRead() const { return next_; }
@@ -147,6 +151,16 @@ void ReadPairModel(SlotReader& in, TVLEParams& params) {
   }
 }
 
+bool AllFinite(std::span<const Real> values) {
+  return std::all_of(values.begin(), values.end(), [](Real value) { return std::isfinite(value); });
+}
+
+bool AllFinite(const GroupBlock& block) {
+  bool finite = AllFinite(block.Q) && AllFinite(block.R) && AllFinite(block.X);
+  for (const auto& row : block.A) finite = finite && AllFinite(row);
+  return finite;
+}
+
 void ReadUnifac(SlotReader& in, TVLEParams& params) {
   // A UNIFAC section brings a fresh group matrix and fresh component blocks.
   params.GroupA = {};
@@ -160,7 +174,9 @@ void ReadUnifac(SlotReader& in, TVLEParams& params) {
   for (int m = 0; m < params.G; ++m) params.R[m] = in.Extended();
   for (int i = 0; i < params.N; ++i) {
     params.CompGroups[i] = DecodeGroupBlock(in.Block(kGroupBlockSlots));
-    if (params.CompGroups[i].G > kMaxGroups) throw SectionWrong{};
+    if (params.CompGroups[i].G > kMaxGroups || !AllFinite(params.CompGroups[i])) {
+      throw SectionWrong{};
+    }
   }
   for (int m = 0; m < params.G; ++m) {
     for (int n = 0; n < params.G; ++n) params.GroupA[m][n] = in.Extended();
@@ -224,24 +240,12 @@ std::vector<std::uint8_t> EncodeVLESection(const TVLEParams& params) {
   return out.Take();
 }
 
-void WriteVLEDataFile(const std::string& fileName, const TVLEParams& params) {
+void WriteVLEDataFile(const std::string& fileName, const TVLEParams& params, KeepBackup backup) {
   const auto bytes = EncodeVLESection(params);
-  // Written beside the target and renamed over it, so that a failed write
-  // leaves neither a half file nor a damaged earlier one under the name.
-  const std::string partName = fileName + ".part";
-  auto fail = [&](int cause) {
-    std::remove(partName.c_str());
-    throw DataFileWriteError("Cannot write file " + fileName + ": " + std::strerror(cause));
-  };
-  std::FILE* file = std::fopen(partName.c_str(), "wb");
-  if (file == nullptr) fail(errno);
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
-    const int cause = errno;
-    std::fclose(file);
-    fail(cause);
+  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (const auto cause = WriteWholeFile(fileName, text, backup)) {
+    throw DataFileWriteError("Cannot write file " + fileName + ": " + *cause);
   }
-  if (std::fclose(file) != 0) fail(errno);
-  if (std::rename(partName.c_str(), fileName.c_str()) != 0) fail(errno);
 }
 
 VLEReadResult DecodeVLESection(std::span<const std::uint8_t> file, const TVLEParams& start,

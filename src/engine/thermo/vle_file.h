@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/shell/whole_file.h"
 #include "engine/thermo/vle_params.h"
 
 namespace vexilor {
@@ -34,16 +35,19 @@ class DataFileWriteError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-//! Writes params as a new VLE data file, replacing a file of that name. On
-//! failure DataFileWriteError is thrown and the name keeps what it held:
-//! the file is written as fileName + ".part" and renamed when complete.
-void WriteVLEDataFile(const std::string& fileName, const TVLEParams& params);
+//! Writes params as a new VLE data file, replacing a file of that name (kept
+//! as its ".bak" with KeepBackup::Yes). The file is written whole or not at
+//! all (WriteWholeFile): on failure DataFileWriteError is thrown and the
+//! name and the backup keep what they held.
+void WriteVLEDataFile(const std::string& fileName, const TVLEParams& params,
+                      KeepBackup backup = KeepBackup::No);
 
 //! How reading a VLE section ended.
 enum class VLEReadStatus {
   Ok,
   NotComplete,     //!< the file ends before the section does
-  WrongParameter,  //!< unknown model letter, or a count or index out of range
+  WrongParameter,  //!< unknown model letter, a count or index out of range, or a real
+                   //!< that is NaN or infinite
 };
 
 struct VLEReadResult {

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
+#include <limits>
 #include <span>
 
 #include "engine/shell/lang.h"
 #include "engine/shell/x87.h"
 #include "engine/thermo/vle_fixtures.h"
+#include "support/file_faults.h"
 
 namespace vexilor {
 namespace {
@@ -18,7 +21,8 @@ using testing::WriteBytes;
 using Bytes = std::vector<std::uint8_t>;
 
 // A problem whose every stored value differs from the others, so that a
-// value read from a wrong offset shows.
+// value read from a wrong offset shows. Its values are usable ones: the
+// steam pressure within the steam tables, fractions within 0..1.
 ColumnProblem DistinctProblem(int components, std::uint16_t trays) {
   ColumnProblem p;
   p.Allocate(trays, components);
@@ -27,11 +31,11 @@ ColumnProblem DistinctProblem(int components, std::uint16_t trays) {
   Real next = 1;
   auto fill = [&next](Real& value) { value = next++ / 7; };
   fill(p.SteamFlow);
-  fill(p.SteamPressure);
+  p.SteamPressure = 1 + next++ / 7;
   fill(p.ColumnPressure);
   for (auto* table : {&p.FeedComp, &p.LiveSteamComp})
     for (auto& stages : *table)
-      for (Real& value : stages) fill(value);
+      for (Real& value : stages) value = next++ / 10000;
   for (auto* stages : {&p.FeedFlow, &p.LiveSteamFlow, &p.CatchFlow})
     for (Real& value : *stages) fill(value);
   fill(p.ConvConst);
@@ -207,14 +211,102 @@ TEST_F(ColumnBlockFileTest, FailuresNameTheFile) {
 TEST_F(ColumnBlockFileTest, StoredTrayCountBeyondTheSolverIsRefused) {
   ColumnProblem p = DistinctProblem(2, 4);
   WriteColumnBlock(file_, kSlots, p);
-  Bytes bytes = ReadBytes(file_);
-  bytes[160 + 3] = 20;  // above the 65 div 3 - 2 = 19 trays of a binary column
-  WriteBytes(file_, bytes);
-  try {
-    ReadColumnBlock(file_, kSlots, 2);
-    FAIL() << "a block of 20 trays was read";
-  } catch (const ColumnFileError& error) {
-    EXPECT_NE(std::string(error.what()).find("between 1 and 19"), std::string::npos);
+  // None, one above the 65 div 3 - 2 = 19 trays of a binary column, and
+  // far above.
+  for (const std::uint16_t trays : {0, 20, 65535}) {
+    Bytes bytes = ReadBytes(file_);
+    bytes[160 + 3] = static_cast<std::uint8_t>(trays & 0xFF);
+    bytes[160 + 4] = static_cast<std::uint8_t>(trays >> 8);
+    WriteBytes(file_, bytes);
+    try {
+      ReadColumnBlock(file_, kSlots, 2);
+      FAIL() << "a block of " << trays << " trays was read";
+    } catch (const ColumnFileError& error) {
+      const std::string message = error.what();
+      EXPECT_EQ(message.rfind(LoadFailureMessage(file_), 0), 0u) << message;
+      EXPECT_NE(message.find("between 1 and 19"), std::string::npos) << message;
+    }
+  }
+}
+
+// Values that no entry gives would only fault in the calculation, far from
+// the file: the block is refused with the file's message.
+TEST_F(ColumnBlockFileTest, ValuesNoEntryGivesAreRefused) {
+  constexpr Real kNaN = std::numeric_limits<Real>::quiet_NaN();
+  constexpr Real kInfinity = std::numeric_limits<Real>::infinity();
+  struct Case {
+    const char* name;
+    std::function<void(ColumnProblem&)> damage;
+  };
+  const Case cases[] = {
+      {"steam flow NaN", [](ColumnProblem& p) { p.SteamFlow = kNaN; }},
+      {"negative steam flow", [](ColumnProblem& p) { p.SteamFlow = -1; }},
+      {"steam pressure infinite", [](ColumnProblem& p) { p.SteamPressure = kInfinity; }},
+      {"steam pressure below the tables", [](ColumnProblem& p) { p.SteamPressure = 0.5L; }},
+      {"column pressure zero", [](ColumnProblem& p) { p.ColumnPressure = 0; }},
+      {"column pressure -infinite", [](ColumnProblem& p) { p.ColumnPressure = -kInfinity; }},
+      {"units 3", [](ColumnProblem& p) { p.UnitsKind = 3; }},
+      {"heating x", [](ColumnProblem& p) { p.HeatingKind = 'x'; }},
+      {"feed fraction above 1", [](ColumnProblem& p) { p.FeedComp[1][2] = 1.5L; }},
+      {"live steam fraction NaN", [](ColumnProblem& p) { p.LiveSteamComp[0][0] = kNaN; }},
+      {"negative feed flow", [](ColumnProblem& p) { p.FeedFlow[3] = -0.1L; }},
+      {"live steam flow infinite", [](ColumnProblem& p) { p.LiveSteamFlow[0] = kInfinity; }},
+      {"catch flow NaN", [](ColumnProblem& p) { p.CatchFlow[5] = kNaN; }},
+      {"convergence constant infinite", [](ColumnProblem& p) { p.ConvConst = kInfinity; }},
+      {"break measure NaN", [](ColumnProblem& p) { p.BreakMeasure = kNaN; }},
+      {"last unknown infinite",
+       [](ColumnProblem& p) { p.Approx[p.UnknownCount() - 1] = -kInfinity; }},
+  };
+  const ColumnProblem usable = DistinctProblem(2, 4);
+  ASSERT_TRUE(StoredProblemUsable(usable));
+  for (const Case& c : cases) {
+    ColumnProblem damaged = usable;
+    c.damage(damaged);
+    EXPECT_FALSE(StoredProblemUsable(damaged)) << c.name;
+    WriteColumnBlock(file_, kSlots, damaged);
+    try {
+      ReadColumnBlock(file_, kSlots, 2);
+      ADD_FAILURE() << c.name << ": read";
+    } catch (const ColumnFileError& error) {
+      EXPECT_EQ(error.what(), LoadFailureMessage(file_)) << c.name;
+    }
+  }
+}
+
+TEST_F(ColumnBlockFileTest, AnApproximationReadBackWithAnInfinityLeavesTheOneInMemory) {
+  ColumnProblem stored = DistinctProblem(2, 4);
+  stored.Approx[2] = std::numeric_limits<Real>::infinity();
+  WriteColumnBlock(file_, kSlots, stored);
+  ColumnProblem reader = DistinctProblem(2, 4);
+  const SolverVector before = reader.Approx;
+  EXPECT_THROW(ReadApproximation(file_, kSlots, reader), ColumnFileError);
+  EXPECT_EQ(reader.Approx, before);
+}
+
+// A write that the disk cannot hold is a failed write: the block written
+// whole, then its constants rewritten, each with a file-size limit just
+// short of what it needs.
+TEST_F(ColumnBlockFileTest, WritesTheDiskCannotHoldFailWithTheKeepMessage) {
+  const ColumnProblem p = DistinctProblem(2, 4);
+  const std::string keepFailure = "It was not possible to keep the data in a file" + file_;
+  {
+    testing::FileSizeLimit full(160 + ColumnBlockSize(2, 4) - 1);
+    try {
+      WriteColumnBlock(file_, kSlots, p);
+      ADD_FAILURE() << "the whole block was written";
+    } catch (const ColumnFileError& error) {
+      EXPECT_EQ(error.what(), keepFailure);
+    }
+  }
+  const Bytes after = ReadBytes(file_);
+  EXPECT_EQ(Bytes(after.begin(), after.begin() + 160), Bytes(160, 0xEE));  // the VLE section
+
+  WriteBytes(file_, Bytes(16 * kSlots, 0xEE));
+  WriteColumnBlock(file_, kSlots, DistinctProblem(2, 1));  // a block for fewer trays
+  {
+    testing::FileSizeLimit full(ReadBytes(file_).size());
+    EXPECT_THROW(RewriteControlConstants(file_, kSlots, p), ColumnFileError);
+    EXPECT_THROW(RewriteBreakMeasure(file_, kSlots, DistinctProblem(2, 19)), ColumnFileError);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <limits>
 
 #include "engine/column/column_block.h"
@@ -312,6 +313,55 @@ TEST_F(RectificationRunTest, FailedNewtonAfterConvergedGlobalMethodAsksForABreak
   EXPECT_FALSE(TextHas("        THE APPROXIMATE SOLUTION OF THE PROBLEM IS RECEIVED!"));
 }
 
+// Answers as scripted, and changes the data file when the source question
+// comes: between the run's reading of the VLE section and its reading of
+// the column block.
+class FileChangingDialog : public ScriptedDialog {
+ public:
+  FileChangingDialog(std::string file, std::function<void(const std::string&)> change)
+      : file_(std::move(file)), change_(std::move(change)) {}
+  int ChooseAlternative(const AlternativesRequest& request) override {
+    if (change_) change_(file_);
+    change_ = nullptr;
+    return ScriptedDialog::ChooseAlternative(request);
+  }
+
+ private:
+  std::string file_;
+  std::function<void(const std::string&)> change_;
+};
+
+TEST_F(RectificationRunTest, AFileCutShortBetweenItsTwoReadsEndsTheRunWithTheLoadMessage) {
+  PrepareBlock(6e-8L);
+  const auto whole = testing::ReadBytes(file_);
+  const auto cutTo = [](std::uintmax_t size) {
+    return [size](const std::string& file) { std::filesystem::resize_file(file, size); };
+  };
+  const std::pair<const char*, std::function<void(const std::string&)>> changes[] = {
+      {"removed", [](const std::string& file) { std::filesystem::remove(file); }},
+      {"cut to its VLE section", cutTo(16 * kSlots)},
+      {"cut inside the block", cutTo(16 * kSlots + 100)},
+      {"cut by one byte", cutTo(whole.size() - 1)},
+  };
+  for (const auto& [name, change] : changes) {
+    testing::WriteBytes(file_, whole);
+    FileChangingDialog dialog(file_, change);
+    dialog.AnswerMessage(Answer::Yes).AnswerOpenFile(file_).AnswerAlternative(1);
+    RunResult result;
+    {
+      DialogScope scope(dialog);
+      result = RunRectification(text_, &store_, {kGlobalIterations, 0});
+    }
+    EXPECT_EQ(result.Ending, RunEnding::Ended) << name;
+    EXPECT_TRUE(dialog.ScriptDone()) << name;
+    ASSERT_FALSE(dialog.Messages.empty()) << name;
+    EXPECT_EQ(dialog.Messages.back().Kind, MessageKind::Error) << name;
+    EXPECT_EQ(dialog.Messages.back().Text,
+              "It was not possible to load the data from the file" + file_)
+        << name;
+  }
+}
+
 TEST_F(RectificationRunTest, ApproximationWithoutABlockCannotBeShown) {
   ScriptKeyboard(SmallColumn(0, 'l'), 0, 0, false);
   dialog_.AnswerMessage(Answer::No).AnswerMessage(Answer::Yes);
@@ -325,8 +375,11 @@ TEST_F(RectificationRunTest, ApproximationWithoutABlockCannotBeShown) {
 
 TEST_F(RectificationRunTest, FailedGlobalMethodIsReportedAndNewtonStartsFromThere) {
   PrepareBlock(6e-8L);
+  // A stored liquid flow of the still far below zero: a file may hold it
+  // (only NaN and infinities are refused on reading), and the global
+  // method's arithmetic faults on it.
   ColumnProblem broken = ReadColumnBlock(file_, kSlots, 2).Problem;
-  broken.Approx[0] = std::numeric_limits<Real>::quiet_NaN();
+  broken.Approx[1] = -5;
   RewriteControlConstants(file_, kSlots, broken);
   ScriptFromFile();
   dialog_.AnswerMessage(Answer::No).AnswerMessage(Answer::No);  // advice, view

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "engine/shell/x87.h"
 #include "engine/thermo/builtin_fixture.h"
 #include "engine/thermo/vle_fixtures.h"
+#include "support/file_faults.h"
 #include "support/scripted_dialog.h"
 
 namespace vexilor {
@@ -165,6 +167,54 @@ TEST_P(VLEFileModelTest, FileCutAtAnySlotIsNotComplete) {
   }
 }
 
+// Byte offsets of every real the section of params holds.
+std::vector<std::size_t> RealOffsets(const TVLEParams& params) {
+  std::vector<std::size_t> offsets;
+  const std::size_t slots = VLESectionSlotCount(params);
+  std::size_t slot = 2 + params.N;
+  if (params.ModelLetter != 'F') {
+    for (; slot < slots; ++slot) offsets.push_back(slot * kSlotSize);
+    return offsets;
+  }
+  slot += 1 + params.G + 1;  // G, the group numbers, the letters
+  for (int m = 0; m < 2 * params.G; ++m) offsets.push_back(slot++ * kSlotSize);  // Q, R
+  for (int i = 0; i < params.N; ++i, slot += kGroupBlockSlots) {
+    // Q, R and X of the block, then the rows of A the file keeps whole.
+    for (std::size_t at = 40; at < 370; at += kExtendedSize)
+      offsets.push_back(slot * kSlotSize + at);
+    for (std::size_t at = 376; at + kExtendedSize <= kGroupBlockFileSize; at += kExtendedSize)
+      offsets.push_back(slot * kSlotSize + at);
+  }
+  for (; slot < slots; ++slot) offsets.push_back(slot * kSlotSize);  // a_mn
+  return offsets;
+}
+
+TEST_P(VLEFileModelTest, NaNOrAnInfinityInAnyRealIsAWrongParameter) {
+  const auto& c = GetParam();
+  const TVLEParams params = MakeParams(c.letter, c.indexes);
+  const Bytes whole = EncodeVLESection(params);
+  const auto offsets = RealOffsets(params);
+  ASSERT_FALSE(offsets.empty());
+  for (const Real bad :
+       {std::numeric_limits<Real>::quiet_NaN(), std::numeric_limits<Real>::infinity(),
+        -std::numeric_limits<Real>::infinity()}) {
+    for (const std::size_t offset : offsets) {
+      Bytes file = whole;
+      EncodeExtended(bad, std::span(file).subspan(offset).first<kExtendedSize>());
+      ASSERT_EQ(DecodeVLESection(file, TVLEParams{}, ComponentBase.size()).Status,
+                VLEReadStatus::WrongParameter)
+          << bad << " at byte " << offset;
+    }
+  }
+  // The loader refuses such a file with the message of a wrong parameter.
+  Bytes file = whole;
+  EncodeExtended(std::numeric_limits<Real>::quiet_NaN(),
+                 std::span(file).subspan(offsets.back()).first<kExtendedSize>());
+  const std::string name = folder_.File("nan.dat");
+  WriteBytes(name, file);
+  EXPECT_EQ(LoadFailure(name), "wrong parameter in DataFile");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Models, VLEFileModelTest,
     ::testing::Values(ModelFileCase{"wilson_two_components", 'W', {0, 1}, 10},
@@ -306,12 +356,16 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"lower_case_letter", Slots({{'w'}, {2}, {0, 0, 1, 0}, {}}), false, kWrong,
                     kWrong},
         // Counts and indexes that would reach past the arrays they size.
-        FailureCase{"five_components", Slots({{'W'}, {5}}), false, kWrong, kWrong},
+        FailureCase{"no_components", Slots({{'W'}, {0}}), false, kWrong, kWrong},
         FailureCase{"one_component", Slots({{'W'}, {1}, {0}}), false, kWrong, kWrong},
+        FailureCase{"five_components", Slots({{'W'}, {5}}), false, kWrong, kWrong},
+        FailureCase{"255_components", Slots({{'N'}, {255}}), false, kWrong, kWrong},
         FailureCase{"index_beyond_the_database", Slots({{'W'}, {2}, {0, 0, 4, 0}, {}}), false,
                     kWrong, kWrong},
         FailureCase{"twelve_mixture_groups", Slots({{'F'}, {2}, {0, 0, 1, 0}, {}, {12}}), false,
-                    kWrong, kWrong}),
+                    kWrong, kWrong},
+        FailureCase{"255_mixture_groups", Slots({{'F'}, {3}, {0, 0, 1, 0, 2}, {}, {}, {255}}),
+                    false, kWrong, kWrong}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(VLEFileTest, ComponentBlockOfTwelveGroupsIsAWrongParameter) {
@@ -383,6 +437,37 @@ TEST_F(VLEFileTest, FailedWriteThrowsAndLeavesNothingBehind) {
   EXPECT_THROW(WriteVLEDataFile(inTheWay, params), DataFileWriteError);
   EXPECT_TRUE(std::filesystem::is_directory(inTheWay));
   EXPECT_FALSE(std::filesystem::exists(inTheWay + ".part"));
+}
+
+// A folder that takes no new file and a full disk: the earlier file and its
+// backup stay as they were, and nothing else is left.
+TEST_F(VLEFileTest, FailedReplacementKeepsTheEarlierFileAndItsBackup) {
+  const std::string name = folder_.File("mix.dat");
+  const std::string backup = folder_.File("mix.bak");
+  const Bytes earlier = EncodeVLESection(MakeParams('W', {0, 1}));
+  const Bytes olderBackup(3, 0xBB);
+  const TVLEParams replacement = MakeParams('F', {0, 1, 2, 3});  // thousands of bytes
+  const auto check = [&](const char* fault) {
+    EXPECT_THROW(WriteVLEDataFile(name, replacement, KeepBackup::Yes), DataFileWriteError) << fault;
+  };
+  for (const bool fullDisk : {false, true}) {
+    WriteBytes(name, earlier);
+    WriteBytes(backup, olderBackup);
+    if (fullDisk) {
+      testing::FileSizeLimit full(earlier.size());
+      check("full disk");
+    } else {
+      testing::ReadOnlyFolder readOnly(std::filesystem::path(name).parent_path().string());
+      if (!readOnly.Refuses()) continue;  // this file system cannot refuse new files
+      check("read-only folder");
+    }
+    EXPECT_EQ(ReadBytes(name), earlier);
+    EXPECT_EQ(ReadBytes(backup), olderBackup);
+    EXPECT_EQ(std::distance(
+                  std::filesystem::directory_iterator(std::filesystem::path(name).parent_path()),
+                  std::filesystem::directory_iterator()),
+              2);
+  }
 }
 
 TEST_F(VLEFileTest, WritingReplacesAnEarlierFileWhole) {
