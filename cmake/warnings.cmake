@@ -10,3 +10,13 @@ if(VEXILOR_SANITIZE)
                          -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(vexilor_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(VEXILOR_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "VEXILOR_FUZZ needs clang (libFuzzer): configure with the fuzz preset")
+  endif()
+  # Every library is instrumented for coverage; the fuzz programs alone link
+  # libFuzzer's main (fuzz/CMakeLists.txt).
+  target_compile_options(vexilor_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                         -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(vexilor_options INTERFACE -fsanitize=address,undefined)
+endif()

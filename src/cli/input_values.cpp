@@ -1,5 +1,6 @@
 #include "cli/input_values.h"
 
+#include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -19,6 +20,16 @@ std::string Quoted(std::string_view text) {
 }
 
 }  // namespace
+
+void ParseCommandLine(CLI::App& app, int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (argv[i][0] == '\0') {
+      throw CLI::ValidationError("argument " + std::to_string(i) +
+                                 " is empty; an empty value is no value of any option");
+    }
+  }
+  app.parse(argc, argv);
+}
 
 Real ParseReal(std::string_view text, std::string_view option) {
   const std::string copy(text);

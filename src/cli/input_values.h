@@ -8,7 +8,17 @@
 
 #include "engine/shell/real.h"
 
+namespace CLI {
+class App;
+}
+
 namespace vexilor::cli {
+
+//! Parses the command line argc, argv with app (throwing CLI::ParseError as
+//! app.parse does), refusing an empty argument first: no option takes an
+//! empty value, and CLI11 2.1 loops for ever on an empty argument followed
+//! by an unknown option when a command has option groups.
+void ParseCommandLine(CLI::App& app, int argc, const char* const* argv);
 
 //! The real written in text (the whole text, C locale). option names the
 //! option in the message of BadInput, thrown for anything else.

@@ -5,6 +5,7 @@
 
 #include "cli/command.h"
 #include "cli/exit_codes.h"
+#include "cli/input_values.h"
 #include "engine/shell/failures.h"
 #include "engine/thermo/builtin_data.h"
 
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
   AddEstimateCommand(app, selected);
   AddColumnCommand(app, selected);
   try {
-    app.parse(argc, argv);
+    ParseCommandLine(app, argc, argv);
   } catch (const CLI::ParseError& error) {
     return app.exit(error) == 0 ? kExitSuccess : kExitUsage;
   }

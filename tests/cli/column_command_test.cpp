@@ -19,6 +19,7 @@
 #include "engine/thermo/vle_file.h"
 #include "store/data_module.h"
 #include "store/stored_calculation.h"
+#include "support/file_faults.h"
 
 namespace vexilor {
 namespace {
@@ -107,6 +108,24 @@ TEST_F(ColumnCommandTest, ExamplePrintsTheExpectedResultsText) {
   std::string saved;
   for (const std::string& line : printed) saved += Utf8ToCp1251(line) + "\r\n";
   EXPECT_EQ(ReadText(text), saved);
+}
+
+TEST_F(ColumnCommandTest, AResultsTextThatCannotBeWrittenLeavesTheEarlierFileAndItsBackup) {
+  const std::filesystem::path out = folder_.File("out");
+  std::filesystem::create_directory(out);
+  const std::string text = (out / "results.txt").string();
+  testing::WriteBytes(text, {'o', 'l', 'd'});
+  testing::WriteBytes((out / "results.bak").string(), {'o', 'l', 'd', 'e', 'r'});
+  RunResult run;
+  {
+    testing::ReadOnlyFolder readOnly(out.string());
+    if (!readOnly.Refuses()) GTEST_SKIP() << "this file system cannot refuse new files";
+    run = Run(SmallColumn({"--text", text}));
+  }
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.err.find("vexilor-cli: cannot write " + text + ": "), std::string::npos) << run.err;
+  EXPECT_EQ(ReadText(text), "old");
+  EXPECT_EQ(ReadText((out / "results.bak").string()), "older");
 }
 
 TEST_F(ColumnCommandTest, ExampleSolutionKeepsItsBalances) {
@@ -199,6 +218,10 @@ TEST_F(ColumnCommandTest, IncompleteOrContradictoryCommandsAreUsageErrors) {
   EXPECT_EQ(Run({"column", file_, "--trays", "3"}).exitCode, 1);
   EXPECT_EQ(Run({"column", file_, "--from-file", "--trays", "3"}).exitCode, 1);
   EXPECT_EQ(Run(SmallColumn({"--init", "middle"})).exitCode, 1);
+  // An empty argument before an unknown option once hung the parser.
+  const RunResult empty = Run({"column", file_, "", "--unknown"});
+  EXPECT_EQ(empty.exitCode, 1);
+  EXPECT_NE(empty.err.find("argument 3 is empty"), std::string::npos) << empty.err;
 }
 
 TEST_F(ColumnCommandTest, PhysicallyImpossibleSolutionIsShownAndFails) {
