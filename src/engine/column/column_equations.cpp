@@ -79,12 +79,10 @@ void ColumnEquations::BubblePoint(int j, const ComponentVector& x, Real& tau, Co
   memo = BubbleMemo{true, x, tau, y};
 }
 
-Real ColumnEquations::LiquidEnthalpy(int component, Real t) const {
-  return LookupProperty(*records_[component], Property::EnthalpyL, t);
-}
-
-Real ColumnEquations::VapourEnthalpy(int component, Real t) const {
-  return LookupProperty(*records_[component], Property::EnthalpyV, t);
+void ColumnEquations::Enthalpies(int component, Real t, Real& liquid, Real& vapour) {
+  const Pro& record = *records_[component];
+  InterpolateBoth(record.TempPts, record.EnthL, record.EnthV, t, enthalpySegments_[component],
+                  liquid, vapour);
 }
 
 StageEnthalpies ColumnEquations::StageEquilibrium(int j) {
@@ -129,13 +127,15 @@ StageEnthalpies ColumnEquations::StageEquilibrium(int j) {
 
   // The feed enters as liquid at the stage temperature.
   const Real t = (solution_.Temp[j] - 1) * kZeroCelsius;
+  ComponentVector hl;
+  ComponentVector hv;
+  for (int i = 0; i < n_; ++i) Enthalpies(i, t, hl[i], hv[i]);
   StageEnthalpies h;
-  for (int i = 0; i < n_; ++i) h.HV += vapour[i][j] * VapourEnthalpy(i, t);
+  for (int i = 0; i < n_; ++i) h.HV += vapour[i][j] * hv[i];
   const bool feed = problem_.FeedFlow[j] > kFeedThreshold;
   for (int i = 0; i < n_; ++i) {
-    const Real hl = LiquidEnthalpy(i, t);
-    h.HL += liquid[i][j] * hl;
-    if (feed) h.HF += problem_.FeedComp[i][j] * hl;
+    h.HL += liquid[i][j] * hl[i];
+    if (feed) h.HF += problem_.FeedComp[i][j] * hl[i];
   }
   return h;
 }
@@ -167,7 +167,8 @@ void ColumnEquations::ColumnResiduals(const SolverVector& u, SolverVector& R) {
       Real heat = steamHeat;
       if (!dead) {
         const Real t0 = (s.Temp[0] - 1) * kZeroCelsius;
-        heat = heat_.Qs - p.SteamFlow * LookupProperty(*water_, Property::EnthalpyL, t0);
+        heat =
+            heat_.Qs - p.SteamFlow * Interpolate(water_->TempPts, water_->EnthL, t0, waterSegment_);
       }
       G = Divide(heat, latent, kResidualRoutine, "no latent heat in the still") + heat_.TotalFeed;
       s.FlowScale = G;

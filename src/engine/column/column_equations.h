@@ -11,6 +11,7 @@
 
 #include "engine/column/column_problem.h"
 #include "engine/shell/real.h"
+#include "engine/thermo/table_lookup.h"
 #include "engine/thermo/vle_models.h"
 
 namespace vexilor {
@@ -88,8 +89,8 @@ class ColumnEquations {
   //! The bubble point of the liquid x (mole fractions) of stage j: the
   //! reduced temperature and the equilibrium vapour.
   void BubblePoint(int j, const ComponentVector& x, Real& tau, ComponentVector& y);
-  Real LiquidEnthalpy(int component, Real t) const;
-  Real VapourEnthalpy(int component, Real t) const;
+  //! Liquid and vapour enthalpy of a component at t deg C.
+  void Enthalpies(int component, Real t, Real& liquid, Real& vapour);
   void ShowDiscrepancyRow(int j, const SolverVector& R);
 
   const ColumnProblem& problem_;
@@ -102,6 +103,10 @@ class ColumnEquations {
   std::array<const Pro*, kMaxComponents> records_{};
   std::array<Real, kMaxComponents> molarMass_{};
   const Pro* water_ = nullptr;
+  // Segments of the last enthalpy lookups: per component, and of the water
+  // of the live steam; neighbouring stages mostly share one.
+  std::array<TableSegment, kMaxComponents> enthalpySegments_{};
+  TableSegment waterSegment_;
   std::vector<StageEnthalpies> enthalpies_;  // per stage, of the current evaluation
 
   // The bubble point depends on nothing but the liquid and the pressure,

@@ -7,6 +7,7 @@
 #include "engine/shell/failures.h"
 #include "engine/shell/user_dialog.h"
 #include "engine/shell/x87.h"
+#include "engine/thermo/table_lookup.h"
 
 namespace vexilor {
 
@@ -27,10 +28,6 @@ constexpr std::size_t kXOffset = 260;
 constexpr std::size_t kAOffset = 376;
 constexpr std::size_t kRealArraySize = kMaxGroups * kExtendedSize;  // eleven reals
 constexpr std::size_t kARowSize = kRealArraySize;
-
-// Pa per mm Hg as the system has always used it (not 133.322).
-constexpr Real kPascalPerMmHg = 133.3L;
-constexpr Real kZeroCelsius = 273.15L;
 
 void PutReals(const std::array<Real, kMaxGroups>& values, std::uint8_t* at) {
   for (const Real value : values) {
@@ -139,6 +136,19 @@ const Pro& FindComponent(std::string_view name) {
   return ComponentBase[index < 0 ? 0 : static_cast<std::size_t>(index)];
 }
 
+namespace table_lookup {
+
+std::size_t SearchSegment(std::span<const Real> xs, std::size_t count, Real x) {
+  std::size_t i = static_cast<std::size_t>(
+      std::lower_bound(xs.begin(), xs.begin() + static_cast<std::ptrdiff_t>(count), x) -
+      xs.begin());
+  if (i == 0) i = 1;              // below the table: first segment
+  if (i == count) i = count - 1;  // above the table: last segment
+  return i;
+}
+
+}  // namespace table_lookup
+
 // Linear interpolation between the two points around x. Outside the table
 // the first (below) or the last (above) segment is extended in a straight
 // line: the result is continuous, equals the end values exactly at the end
@@ -146,19 +156,8 @@ const Pro& FindComponent(std::string_view name) {
 // column needs when a trial temperature strays beyond a table. No value
 // outside the table is ever read. A table of one point is a constant.
 Real Interpolate(std::span<const Real> xs, std::span<const Real> ys, Real x) {
-  const std::size_t count = std::min(xs.size(), ys.size());
-  if (count == 0) throw NumericFailure("Interpolate", "table without points", x);
-  if (count == 1) return ys[0];
-  // Smallest i with xs[i] >= x: a point equal to a table point takes the
-  // segment that ends there.
-  // The tables are ascending, so a binary search finds the same index as
-  // a scan from the start; the bubble point's lookups run it constantly.
-  std::size_t i = static_cast<std::size_t>(
-      std::lower_bound(xs.begin(), xs.begin() + static_cast<std::ptrdiff_t>(count), x) - xs.begin());
-  if (i == 0) i = 1;              // below the table: first segment
-  if (i == count) i = count - 1;  // above the table: last segment
-  const Real s = (x - xs[i - 1]) / (xs[i] - xs[i - 1]);
-  return (1 - s) * ys[i - 1] + s * ys[i];
+  TableSegment none;
+  return Interpolate(xs, ys, x, none);
 }
 
 Real LookupProperty(const Pro& component, Property property, Real t) {
@@ -201,9 +200,8 @@ Real GetProperty(std::string_view component, std::string_view property, Real t) 
 }
 
 Real MolarVolume(const Pro& component, Real t) {
-  const Real density = Interpolate(component.TempPts, component.Dens, t);
-  if (density == 0) throw NumericFailure("MolarVolume", "liquid density is zero", t);
-  return component.MolMass / density;
+  TableSegment none;
+  return MolarVolume(component, t, none);
 }
 
 Real MolarVolume(std::string_view component, Real t) {
@@ -211,15 +209,8 @@ Real MolarVolume(std::string_view component, Real t) {
 }
 
 Real VapourPressure(const Pro& component, Real tau) {
-  if (component.VapForm == 'T') {
-    const Real t = (tau - 1) * kZeroCelsius;
-    return kPascalPerMmHg * Interpolate(component.VapTemps, component.VapPress, t);
-  }
-  // Antoine: ln P[mm Hg] = A - B / (T[K] + C).
-  const Real denominator = kZeroCelsius * tau + component.AntC;
-  if (denominator == 0) throw NumericFailure("VapourPressure", "T + C is zero", tau);
-  const Real pressure = kPascalPerMmHg * std::exp(component.AntA - component.AntB / denominator);
-  return CheckFinite(pressure, "VapourPressure", "vapour pressure overflows");
+  TableSegment none;
+  return VapourPressure(component, tau, none);
 }
 
 Real VapourPressure(std::string_view component, Real tau) {

@@ -240,8 +240,12 @@ TEST_F(ColumnEquationsTest, RepeatedBubblePointsGiveTheResultsOfAFreshEvaluation
   SolverVector moved = u;
   moved[4] += 0.01L;  // a flow: every liquid stays
   moved[6] -= 0.02L;  // a liquid fraction of stage 2
+  // And a column far from it: other temperatures, other table segments.
+  SolverVector far = u;
+  for (int j = 0; j <= kTop; ++j) far[j * 3] = 0.95L - 0.2L * j;
   SolverVector R{};
   column_->Equations->ColumnResiduals(moved, R);
+  column_->Equations->ColumnResiduals(far, R);
   column_->Equations->ColumnResiduals(u, R);
   for (int i = 0; i < (kTop + 1) * 3; ++i) EXPECT_EQ(R[i], expected[i]) << i;
 }

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <ostream>
 #include <vector>
 
@@ -11,6 +14,7 @@
 #include "engine/shell/lang.h"
 #include "engine/shell/x87.h"
 #include "engine/thermo/builtin_fixture.h"
+#include "engine/thermo/table_lookup.h"
 #include "support/scripted_dialog.h"
 
 namespace vexilor {
@@ -65,6 +69,62 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(InterpolateFailureTest, TableWithoutPointsIsANumericFailure) {
   EXPECT_THROW(Interpolate({}, {}, 1.0L), NumericFailure);
+}
+
+// The table rule written out: the first segment ending at or above x,
+// scanning from the start; the end segments outside the table.
+Real ScannedInterpolation(const std::vector<Real>& xs, const std::vector<Real>& ys, Real x) {
+  const std::size_t count = std::min(xs.size(), ys.size());
+  std::size_t i = 0;
+  while (i < count && !(xs[i] >= x)) ++i;
+  i = std::clamp<std::size_t>(i, 1, count - 1);
+  const Real s = (x - xs[i - 1]) / (xs[i] - xs[i - 1]);
+  return (1 - s) * ys[i - 1] + s * ys[i];
+}
+
+// Bit for bit, NaN included: the 80-bit value's ten significant bytes.
+bool SameBits(Real a, Real b) {
+  return std::memcmp(&a, &b, kExtendedSize) == 0;
+}
+
+// A lookup that starts from the segment of an earlier one (any segment, or
+// one left from a longer table) must land where the scan lands, also for
+// points given twice, table points, x outside the table and a NaN.
+TEST(InterpolateFromSegmentTest, EveryStartingSegmentGivesTheScannedValue) {
+  const std::vector<std::vector<Real>> tables = {
+      {0.0L, 10.0L, 20.0L},
+      {-20.0L, -10.0L, 0.0L, 10.0L, 10.0L, 20.0L, 40.0L, 60.0L, 80.0L, 100.0L},
+      {0.0L, 1.0L}};
+  for (const auto& xs : tables) {
+    std::vector<Real> ys;
+    std::vector<Real> vs;
+    for (std::size_t k = 0; k < xs.size(); ++k) {
+      ys.push_back(3.0L * k * k + 1.0L / (k + 1));
+      vs.push_back(100.0L - 7.0L * k);
+    }
+    std::vector<Real> probes = {std::numeric_limits<Real>::quiet_NaN(),
+                                std::numeric_limits<Real>::infinity(),
+                                -std::numeric_limits<Real>::infinity()};
+    for (std::size_t k = 0; k < xs.size(); ++k) {
+      for (const Real offset : {-1e-3L, 0.0L, 1e-3L, 3.3L, 25.0L}) probes.push_back(xs[k] + offset);
+      probes.push_back(xs[k] - 25.0L);
+    }
+    for (const Real x : probes) {
+      const Real expected = ScannedInterpolation(xs, ys, x);
+      for (std::size_t start = 0; start <= xs.size() + 2; ++start) {
+        TableSegment segment{start};
+        EXPECT_TRUE(SameBits(Interpolate(xs, ys, x, segment), expected))
+            << "x " << static_cast<double>(x) << " from segment " << start;
+        TableSegment shared{start};
+        Real y = 0;
+        Real v = 0;
+        InterpolateBoth(xs, ys, vs, x, shared, y, v);
+        EXPECT_TRUE(SameBits(y, expected) && SameBits(v, ScannedInterpolation(xs, vs, x)))
+            << "both at x " << static_cast<double>(x) << " from segment " << start;
+      }
+      EXPECT_TRUE(SameBits(Interpolate(xs, ys, x), expected)) << static_cast<double>(x);
+    }
+  }
 }
 
 // ------------------------------------------------------------ database fixture
