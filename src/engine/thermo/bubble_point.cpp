@@ -95,15 +95,26 @@ void DewNewton(int n, DewVector& u, Residual&& residual) {
 
 }  // namespace
 
-Real TVLEObj::BubbleFunction(bool findTemperature, Real z, Real& tau, Real& P,
-                             const ComponentVector& x, ComponentVector& gamma, ComponentVector& y) {
+// Inlined into the search: its 80-bit argument would otherwise go through
+// memory on every evaluation.
+[[gnu::always_inline]] inline Real TVLEObj::BubbleFunction(bool findTemperature, Real z, Real& tau,
+                                                           Real& P, const ComponentVector& x,
+                                                           ComponentVector& gamma,
+                                                           ComponentVector& y) {
   (findTemperature ? tau : P) = z;
   ActivityCoefficients(x, gamma, tau);
+  // The vapour pressures depend on the temperature alone.
+  const ComponentVector* known = vapourMemo_.Find(tau);
+  ComponentVector computed;
   Real sum = -1;
   for (int i = 0; i < N(); ++i) {
-    y[i] = VapourPressureOf(i, tau) * x[i] * gamma[i] / P;
+    const Real saturation =
+        known != nullptr ? (*known)[i]
+                         : (computed[i] = VapourPressure(*components_[i], tau, vapourSegments_[i]));
+    y[i] = saturation * x[i] * gamma[i] / P;
     sum += y[i];
   }
+  if (known == nullptr && RemembersTemperature()) vapourMemo_.Remember(tau, computed);
   return RequireFinite(sum, "BubbleFunction", "sum of y - 1");
 }
 
@@ -112,7 +123,19 @@ void TVLEObj::BubblePoint(bool findTemperature, Real Lo, Real Hi, Real& tau, Rea
   // The liquid does not change during the search, so UNIFAC's group
   // fractions and combinatorial factors are computed once.
   PrepareComposition(x);
-  auto F = [&](Real z) { return BubbleFunction(findTemperature, z, tau, P, x, gamma, y); };
+  // The quadratic start samples the same three points in every search: the
+  // models remember their terms of the temperature there.
+  // Evaluations outside a search (the dew point, single calls) remember
+  // nothing, also after a search that failed during its start.
+  struct ForgetAfterSearch {
+    bool& remember;
+    ~ForgetAfterSearch() { remember = false; }
+  } forget{rememberTemperature_};
+  int evaluations = 0;
+  auto F = [&](Real z) __attribute__((always_inline)) {
+    rememberTemperature_ = evaluations++ < 3;
+    return BubbleFunction(findTemperature, z, tau, P, x, gamma, y);
+  };
   if (!findTemperature) {
     Lo *= kPascalPerMmHg;
     Hi *= kPascalPerMmHg;

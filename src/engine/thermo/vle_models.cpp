@@ -14,14 +14,6 @@ Real Celsius(Real tau) {
   return (tau - 1) * 273.15L;
 }
 
-// Molar volumes of the mixture's components at tau, m3/kmol.
-ComponentVector MolarVolumes(int N, const std::array<const Pro*, kMaxComponents>& records,
-                             Real tau) {
-  ComponentVector V{};
-  for (int i = 0; i < N; ++i) V[i] = MolarVolume(*records[i], Celsius(tau));
-  return V;
-}
-
 }  // namespace
 
 void CombinatorialFactors(int N, std::span<const Real> q, std::span<const Real> r,
@@ -51,15 +43,17 @@ namespace {
 
 // Psi_mn = exp(-a_mn / tau) over the G x G corner (only that corner is
 // filled); a zero parameter (groups of one main group) gives exp(0) = 1
-// without the exponential.
+// without the exponential. Every Psi_mn enters D_n of ResidualFromFactors,
+// where an infinite or NaN one leaves a non-finite sum, so D_n is what is
+// checked.
+Real InteractionFactor(Real a, Real tau) {
+  return a == 0 ? 1 : std::exp(-a / tau);
+}
+
 void InteractionFactors(int G, const GroupMatrix& a, Real tau, GroupMatrix& psi) {
   RequireDivisor(tau, "ResidualFactors", "reduced temperature");
   for (int m = 0; m < G; ++m) {
-    for (int n = 0; n < G; ++n) {
-      psi[m][n] = m == n || a[m][n] == 0
-                      ? 1
-                      : RequireFinite(std::exp(-a[m][n] / tau), "ResidualFactors", "Psi");
-    }
+    for (int n = 0; n < G; ++n) psi[m][n] = m == n ? 1 : InteractionFactor(a[m][n], tau);
   }
 }
 
@@ -108,9 +102,7 @@ void PureInteractionFactors(const UnifacGroups& groups, const GroupMatrix& mixtu
       if (k != l && m >= 0 && n >= 0 && m != n && block.A[k][l] == (*groups.A)[m][n]) {
         psi[k][l] = mixturePsi[m][n];
       } else {
-        psi[k][l] = k == l || block.A[k][l] == 0
-                        ? 1
-                        : RequireFinite(std::exp(-block.A[k][l] / tau), "ResidualFactors", "Psi");
+        psi[k][l] = k == l ? 1 : InteractionFactor(block.A[k][l], tau);
       }
     }
   }
@@ -151,19 +143,31 @@ void MixtureGroupFractions(int N, int G, std::span<const std::uint8_t> numbers,
   }
 }
 
-void WilsonCoefficients(int N, const ComponentMatrix& a, std::span<const Real> V,
-                        std::span<const Real> x, Real tau, std::span<Real> gamma) {
-  constexpr const char* kRoutine = "Wilson";
-  RequireDivisor(tau, kRoutine, "reduced temperature");
-  ComponentMatrix lambda{};
+// The parts of Wilson and NRTL are forced inline into both forms of each
+// model: an 80-bit argument of a call that is not inlined passes through
+// memory, and reloading an 80-bit value just stored stalls the processor.
+namespace {
+
+// Wilson's Lambda_ij = (V_j / V_i) exp(-a_ij / tau), Lambda_ii = 1: the part
+// of the model that depends on the temperature alone. Every Lambda_ij
+// enters S_i of WilsonFromLambda, where an infinite or NaN one leaves a
+// non-finite sum (even times a zero fraction), so S_i is what is checked.
+[[gnu::always_inline]] inline void WilsonLambda(int N, const ComponentMatrix& a,
+                                                std::span<const Real> V, Real tau,
+                                                ComponentMatrix& lambda) {
+  RequireDivisor(tau, "Wilson", "reduced temperature");
   for (int i = 0; i < N; ++i) {
-    RequireDivisor(V[i], kRoutine, "molar volume");
-    for (int j = 0; j < N; ++j) {
-      lambda[i][j] =
-          i == j ? 1 : RequireFinite((V[j] / V[i]) * std::exp(-a[i][j] / tau), kRoutine, "Lambda");
-    }
+    RequireDivisor(V[i], "Wilson", "molar volume");
+    for (int j = 0; j < N; ++j)
+      lambda[i][j] = i == j ? 1 : (V[j] / V[i]) * std::exp(-a[i][j] / tau);
   }
-  ComponentVector S{};
+}
+
+[[gnu::always_inline]] inline void WilsonFromLambda(int N, const ComponentMatrix& lambda,
+                                                    std::span<const Real> x,
+                                                    std::span<Real> gamma) {
+  constexpr const char* kRoutine = "Wilson";
+  ComponentVector S;
   for (int i = 0; i < N; ++i) {
     Real sum = 0;
     for (int j = 0; j < N; ++j) sum += x[j] * lambda[i][j];
@@ -176,28 +180,37 @@ void WilsonCoefficients(int N, const ComponentMatrix& a, std::span<const Real> V
   }
 }
 
-void NrtlCoefficients(int N, const ComponentMatrix& alpha, const ComponentMatrix& b,
-                      std::span<const Real> V, std::span<const Real> x, Real tau,
-                      std::span<Real> gamma) {
-  constexpr const char* kRoutine = "NRTL";
-  RequireDivisor(tau, kRoutine, "reduced temperature");
-  // tauMatrix[j][i] and G[j][i] are tau_ji and G_ji.
-  ComponentMatrix tauMatrix{};
-  ComponentMatrix G{};
-  for (int j = 0; j < N; ++j) RequireDivisor(V[j], kRoutine, "molar volume");
+// NRTL's tau_ji = b_ji / tau and G_ji = exp(-alpha_ji tau_ji) V_i / V_j: the
+// part of the model that depends on the temperature alone. Every G_ji enters
+// S_i of NrtlFromTerms, where an infinite or NaN one leaves a non-finite
+// sum, so S_i is what is checked.
+[[gnu::always_inline]] inline void NrtlTemperatureTerms(int N, const ComponentMatrix& alpha,
+                                                        const ComponentMatrix& b,
+                                                        std::span<const Real> V, Real tau,
+                                                        NrtlTerms& terms) {
+  RequireDivisor(tau, "NRTL", "reduced temperature");
+  for (int j = 0; j < N; ++j) RequireDivisor(V[j], "NRTL", "molar volume");
   for (int j = 0; j < N; ++j) {
     for (int i = 0; i < N; ++i) {
       if (i == j) {
-        G[j][i] = 1;
+        terms.Tau[j][i] = 0;
+        terms.G[j][i] = 1;
         continue;
       }
-      tauMatrix[j][i] = b[j][i] / tau;
-      G[j][i] =
-          RequireFinite(std::exp(-alpha[j][i] * tauMatrix[j][i]) * V[i] / V[j], kRoutine, "G");
+      terms.Tau[j][i] = b[j][i] / tau;
+      terms.G[j][i] = std::exp(-alpha[j][i] * terms.Tau[j][i]) * V[i] / V[j];
     }
   }
-  ComponentVector S{};
-  ComponentVector T{};
+}
+
+[[gnu::always_inline]] inline void NrtlFromTerms(int N, const NrtlTerms& terms,
+                                                 std::span<const Real> x, std::span<Real> gamma) {
+  constexpr const char* kRoutine = "NRTL";
+  // tauMatrix[j][i] and G[j][i] are tau_ji and G_ji.
+  const ComponentMatrix& tauMatrix = terms.Tau;
+  const ComponentMatrix& G = terms.G;
+  ComponentVector S;
+  ComponentVector T;
   for (int i = 0; i < N; ++i) {
     Real sumS = 0;
     Real sumT = 0;
@@ -217,34 +230,44 @@ void NrtlCoefficients(int N, const ComponentMatrix& alpha, const ComponentMatrix
   }
 }
 
-void UniquacCoefficients(int N, std::span<const Real> q, std::span<const Real> r,
-                         const GroupMatrix& a, std::span<const Real> x, Real tau,
-                         std::span<Real> gamma) {
+// UNIQUAC with the interaction factors of the components known (known) or
+// computed into computed, at the point of the evaluation where they are
+// needed.
+void UniquacEvaluate(int N, std::span<const Real> q, std::span<const Real> r, const GroupMatrix& a,
+                     std::span<const Real> x, Real tau, const GroupMatrix* known,
+                     GroupMatrix& computed, std::span<Real> gamma) {
   ComponentVector combinatorial{};
   ComponentVector residual{};
   CombinatorialFactors(N, q, r, x, combinatorial);
-  ResidualFactors(N, q, x, a, tau, residual);
+  if (known == nullptr) InteractionFactors(N, a, tau, computed);
+  ResidualFromFactors(N, q, x, known != nullptr ? *known : computed, residual);
   for (int i = 0; i < N; ++i) {
     gamma[i] = RequireFinite(combinatorial[i] * residual[i], "UNIQUAC", "activity coefficient");
   }
 }
 
-void UnifacCoefficients(const UnifacGroups& groups, std::span<const Real> X,
-                        std::span<const Real> gammaC, Real tau, std::span<Real> gamma) {
-  GroupMatrix mixturePsi;
-  InteractionFactors(groups.G, *groups.A, tau, mixturePsi);
+// UNIFAC with the temperature terms known (known) or computed into
+// computed, each at the point of the evaluation where it is needed.
+void UnifacEvaluate(const UnifacGroups& groups, std::span<const Real> X,
+                    std::span<const Real> gammaC, Real tau, const UnifacTerms* known,
+                    UnifacTerms& computed, std::span<Real> gamma) {
+  if (known == nullptr) InteractionFactors(groups.G, *groups.A, tau, computed.MixturePsi);
+  const UnifacTerms& terms = known != nullptr ? *known : computed;
   GroupVector mixture;
-  ResidualFromFactors(groups.G, groups.Q, X, mixturePsi, mixture);
+  ResidualFromFactors(groups.G, groups.Q, X, terms.MixturePsi, mixture);
   for (int i = 0; i < groups.N; ++i) {
     const GroupBlock& block = groups.Blocks[i];
-    // A component of one group is its own reference state: Gamma^(i) = 1.
-    GroupVector pure;
-    pure[0] = 1;
-    if (block.G != 1) {
-      GroupMatrix psi;
-      PureInteractionFactors(groups, mixturePsi, block, tau, psi);
-      ResidualFromFactors(block.G, block.Q, block.X, psi, pure);
+    if (known == nullptr) {
+      // A component of one group is its own reference state: Gamma^(i) = 1.
+      GroupVector& pure = computed.Pure[i];
+      pure[0] = 1;
+      if (block.G != 1) {
+        GroupMatrix psi;
+        PureInteractionFactors(groups, computed.MixturePsi, block, tau, psi);
+        ResidualFromFactors(block.G, block.Q, block.X, psi, pure);
+      }
     }
+    const GroupVector& pure = terms.Pure[i];
     // Each group of the component meets the mixture group of the same number
     // and the same letter; subgroups sharing a main-group number stay apart.
     Real residual = 1;
@@ -260,6 +283,36 @@ void UnifacCoefficients(const UnifacGroups& groups, std::span<const Real> X,
   }
 }
 
+}  // namespace
+
+void WilsonCoefficients(int N, const ComponentMatrix& a, std::span<const Real> V,
+                        std::span<const Real> x, Real tau, std::span<Real> gamma) {
+  ComponentMatrix lambda;
+  WilsonLambda(N, a, V, tau, lambda);
+  WilsonFromLambda(N, lambda, x, gamma);
+}
+
+void NrtlCoefficients(int N, const ComponentMatrix& alpha, const ComponentMatrix& b,
+                      std::span<const Real> V, std::span<const Real> x, Real tau,
+                      std::span<Real> gamma) {
+  NrtlTerms terms;
+  NrtlTemperatureTerms(N, alpha, b, V, tau, terms);
+  NrtlFromTerms(N, terms, x, gamma);
+}
+
+void UniquacCoefficients(int N, std::span<const Real> q, std::span<const Real> r,
+                         const GroupMatrix& a, std::span<const Real> x, Real tau,
+                         std::span<Real> gamma) {
+  GroupMatrix psi;
+  UniquacEvaluate(N, q, r, a, x, tau, nullptr, psi, gamma);
+}
+
+void UnifacCoefficients(const UnifacGroups& groups, std::span<const Real> X,
+                        std::span<const Real> gammaC, Real tau, std::span<Real> gamma) {
+  UnifacTerms terms;
+  UnifacEvaluate(groups, X, gammaC, tau, nullptr, terms, gamma);
+}
+
 TVLEObj::TVLEObj(const TVLEParams& params, const std::array<std::string, kMaxComponents>& names,
                  const ComponentConstants& constants)
     : Params(params), constants_(constants) {
@@ -268,18 +321,41 @@ TVLEObj::TVLEObj(const TVLEParams& params, const std::array<std::string, kMaxCom
 
 void TVLEObj::PrepareComposition(const ComponentVector&) {}
 
+[[gnu::always_inline]] inline ComponentVector TVLEObj::MolarVolumes(Real tau) const {
+  const Real t = Celsius(tau);
+  ComponentVector V{};
+  for (int i = 0; i < N(); ++i) V[i] = MolarVolume(*components_[i], t, densitySegments_[i]);
+  return V;
+}
+
 void TWilsonObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) {
-  const ComponentVector V = MolarVolumes(N(), Records(), tau);
-  WilsonCoefficients(N(), Params.WilsonA, V, x, tau, gamma);
+  const ComponentMatrix* lambda = memo_.Find(tau);
+  ComponentMatrix computed;
+  if (lambda == nullptr) {
+    WilsonLambda(N(), Params.WilsonA, MolarVolumes(tau), tau, computed);
+    if (RemembersTemperature()) memo_.Remember(tau, computed);
+    lambda = &computed;
+  }
+  WilsonFromLambda(N(), *lambda, x, gamma);
 }
 
 void TNRTLObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) {
-  const ComponentVector V = MolarVolumes(N(), Records(), tau);
-  NrtlCoefficients(N(), Params.NrtlAlpha, Params.NrtlB, V, x, tau, gamma);
+  const NrtlTerms* terms = memo_.Find(tau);
+  NrtlTerms computed;
+  if (terms == nullptr) {
+    NrtlTemperatureTerms(N(), Params.NrtlAlpha, Params.NrtlB, MolarVolumes(tau), tau, computed);
+    if (RemembersTemperature()) memo_.Remember(tau, computed);
+    terms = &computed;
+  }
+  NrtlFromTerms(N(), *terms, x, gamma);
 }
 
 void TUNIQUACObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) {
-  UniquacCoefficients(N(), Constants().q, Constants().r, Params.UniquacA, x, tau, gamma);
+  const GroupMatrix* known = memo_.Find(tau);
+  GroupMatrix computed;
+  UniquacEvaluate(N(), Constants().q, Constants().r, Params.UniquacA, x, tau, known, computed,
+                  gamma);
+  if (known == nullptr && RemembersTemperature()) memo_.Remember(tau, computed);
 }
 
 UnifacGroups TUNIFACObj::Groups() const {
@@ -294,7 +370,10 @@ void TUNIFACObj::PrepareComposition(const ComponentVector& x) {
 }
 
 void TUNIFACObj::ActivityCoefficients(ComponentVector, ComponentVector& gamma, Real tau) {
-  UnifacCoefficients(Groups(), GroupFractions, CombFactors, tau, gamma);
+  const UnifacTerms* known = memo_.Find(tau);
+  UnifacTerms computed;
+  UnifacEvaluate(Groups(), GroupFractions, CombFactors, tau, known, computed, gamma);
+  if (known == nullptr && RemembersTemperature()) memo_.Remember(tau, computed);
 }
 
 std::unique_ptr<TVLEObj> CreateVLEObj(const TVLEParams& params,

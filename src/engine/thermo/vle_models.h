@@ -15,6 +15,8 @@
 
 #include "engine/shell/real.h"
 #include "engine/thermo/component_base.h"
+#include "engine/thermo/table_lookup.h"
+#include "engine/thermo/temperature_memo.h"
 #include "engine/thermo/vle_params.h"
 
 namespace vexilor {
@@ -96,6 +98,20 @@ void UnifacCoefficients(const UnifacGroups& groups, std::span<const Real> X,
 
 // --- the model objects ---------------------------------------------------------
 
+//! NRTL's terms of the temperature alone: tau_ji and G_ji, at [j][i].
+struct NrtlTerms {
+  ComponentMatrix Tau;
+  ComponentMatrix G;
+};
+
+//! UNIFAC's terms of the temperature alone: the interaction factors Psi of
+//! the mixture groups and the residual factors Gamma^(i) of each pure
+//! component.
+struct UnifacTerms {
+  GroupMatrix MixturePsi;
+  std::array<GroupVector, kMaxComponents> Pure;
+};
+
 //! A model of the loaded parameter set, with the equilibrium operation
 //! (bubble and dew point) of Equilibrium.
 class TVLEObj {
@@ -132,7 +148,9 @@ class TVLEObj {
                    ComponentVector& gamma, ComponentVector& y);
 
   //! Saturated vapour pressure of component i, Pa, at tau.
-  Real VapourPressureOf(int i, Real tau) const { return VapourPressure(*components_[i], tau); }
+  Real VapourPressureOf(int i, Real tau) const {
+    return VapourPressure(*components_[i], tau, vapourSegments_[i]);
+  }
 
   TVLEParams Params;
   ComponentVector CombFactors{};  //!< UNIFAC: combinatorial factors of the current liquid
@@ -140,9 +158,13 @@ class TVLEObj {
 
  protected:
   int N() const { return Params.N; }
-  //! Database record of each component, resolved at creation.
-  const std::array<const Pro*, kMaxComponents>& Records() const { return components_; }
   const ComponentConstants& Constants() const { return constants_; }
+  //! Molar volumes of the components at tau, m3/kmol (Wilson, NRTL).
+  ComponentVector MolarVolumes(Real tau) const;
+  //! Whether the evaluation under way is one of the start samples of a
+  //! bubble search, whose temperatures recur in every search: the models
+  //! remember their terms of the temperature alone for those.
+  bool RemembersTemperature() const { return rememberTemperature_; }
 
  private:
   Real BubbleFunction(bool findTemperature, Real z, Real& tau, Real& P, const ComponentVector& x,
@@ -156,6 +178,12 @@ class TVLEObj {
 
   std::array<const Pro*, kMaxComponents> components_{};
   ComponentConstants constants_;
+  // Table segments of the last lookups, per component; they only speed up
+  // the next lookup and never change a value.
+  mutable std::array<TableSegment, kMaxComponents> densitySegments_{};
+  mutable std::array<TableSegment, kMaxComponents> vapourSegments_{};
+  bool rememberTemperature_ = false;
+  TemperatureMemo<ComponentVector> vapourMemo_;  // vapour pressures
 };
 
 class TWilsonObj : public TVLEObj {
@@ -163,6 +191,9 @@ class TWilsonObj : public TVLEObj {
   using TVLEObj::TVLEObj;
   //! Wilson with molar volumes from the property tables at (tau - 1) * 273.15 C.
   void ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) override;
+
+ private:
+  TemperatureMemo<ComponentMatrix> memo_;  // Lambda
 };
 
 class TNRTLObj : public TVLEObj {
@@ -170,12 +201,18 @@ class TNRTLObj : public TVLEObj {
   using TVLEObj::TVLEObj;
   //! NRTL with molar volumes from the property tables at (tau - 1) * 273.15 C.
   void ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) override;
+
+ private:
+  TemperatureMemo<NrtlTerms> memo_;
 };
 
 class TUNIQUACObj : public TVLEObj {
  public:
   using TVLEObj::TVLEObj;
   void ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) override;
+
+ private:
+  TemperatureMemo<GroupMatrix> memo_;  // Psi of the components
 };
 
 class TUNIFACObj : public TVLEObj {
@@ -187,6 +224,7 @@ class TUNIFACObj : public TVLEObj {
 
  private:
   UnifacGroups Groups() const;
+  TemperatureMemo<UnifacTerms> memo_;
 };
 
 //! The model object of params.ModelLetter (W, N, Q or F); throws

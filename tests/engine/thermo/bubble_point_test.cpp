@@ -255,6 +255,57 @@ TEST_P(EquilibriumModelTest, DewPointOfTheBubbleVapourGivesBackTheLiquid) {
   for (int i = 0; i < N(); ++i) EXPECT_NEAR(liquidAtTau[i], x[i], 1e-3L) << "component " << i;
 }
 
+// A model object keeps what its earlier work found (table segments, the
+// terms of the temperatures every search starts from); none of it may show
+// in a result. A used object must answer bit for bit like a fresh one.
+TEST_P(EquilibriumModelTest, EarlierSearchesLeaveNoTraceInTheResults) {
+  std::vector<ComponentVector> liquids;
+  for (int k = 0; k <= 8; ++k) {
+    ComponentVector x{};
+    for (int i = 0; i < N(); ++i)
+      x[i] = (GetParam().x[i] + 0.1L * ((i + k) % 3)) / (1 + 0.1L * N());
+    liquids.push_back(x);
+  }
+  const auto used = Model();
+  for (ComponentVector x : liquids) {
+    for (const char what : {'T', 'P'}) {
+      ComponentVector gamma{};
+      ComponentVector y{};
+      Real tau = what == 'T' ? 0 : 1.25L;
+      Real P = what == 'T' ? kAtmospherePa : 0;
+      used->Equilibrium(what, 'y', what == 'T' ? 1.01L : 100, what == 'T' ? 1.2L : 1000, tau, P, x,
+                        gamma, y);
+      const auto fresh = Model();
+      ComponentVector freshGamma{};
+      ComponentVector freshY{};
+      Real freshTau = what == 'T' ? 0 : 1.25L;
+      Real freshP = what == 'T' ? kAtmospherePa : 0;
+      fresh->Equilibrium(what, 'y', what == 'T' ? 1.01L : 100, what == 'T' ? 1.2L : 1000, freshTau,
+                         freshP, x, freshGamma, freshY);
+      EXPECT_EQ(tau, freshTau) << what;
+      EXPECT_EQ(P, freshP) << what;
+      for (int i = 0; i < N(); ++i) {
+        EXPECT_EQ(gamma[i], freshGamma[i]) << what << " component " << i;
+        EXPECT_EQ(y[i], freshY[i]) << what << " component " << i;
+      }
+    }
+  }
+  // Single evaluations at the start temperatures and next to them, with
+  // another liquid.
+  const ComponentVector other = liquids[3];
+  const Real middle = 1.01L + (1.2L - 1.01L) / 2;
+  for (const Real tau : {1.01L, 1.01L + 1e-12L, middle, middle - 1e-9L, 1.2L, 1.2L + 1e-15L}) {
+    ComponentVector gamma{};
+    used->PrepareComposition(other);
+    used->ActivityCoefficients(other, gamma, tau);
+    const auto fresh = Model();
+    ComponentVector freshGamma{};
+    fresh->PrepareComposition(other);
+    fresh->ActivityCoefficients(other, freshGamma, tau);
+    for (int i = 0; i < N(); ++i) EXPECT_EQ(gamma[i], freshGamma[i]) << "component " << i;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Models, EquilibriumModelTest,
     ::testing::Values(EquilibriumCase{"wilson", 'W', {0, 1}, {0.3L, 0.7L}},

@@ -347,6 +347,31 @@ INSTANTIATE_TEST_SUITE_P(
                                   TVLEParams params = MakeParams('W', {0, 1});
                                   params.WilsonA[0][1] = -1e6L;
                                   Evaluate(params, {0.5L, 0.5L}, kTau);
+                                }},
+                      // The overflowing factor meets a zero fraction: the
+                      // product is no number, not zero.
+                      FaultCase{"wilson_overflow_beside_a_zero_fraction",
+                                [] {
+                                  TVLEParams params = MakeParams('W', {0, 1});
+                                  params.WilsonA[0][1] = -1e6L;
+                                  Evaluate(params, {1, 0}, kTau);
+                                }},
+                      FaultCase{"nrtl_overflow_beside_a_zero_fraction",
+                                [] {
+                                  TVLEParams params = MakeParams('N', {0, 1});
+                                  params.NrtlB[1][0] = -1e6L;
+                                  Evaluate(params, {1, 0}, kTau);
+                                }},
+                      FaultCase{"uniquac_overflow_beside_a_zero_fraction",
+                                [] {
+                                  TVLEParams params = MakeParams('Q', {0, 1});
+                                  params.UniquacA[1][0] = -1e6L;
+                                  Evaluate(params, {1, 0}, kTau);
+                                }},
+                      FaultCase{"unifac_overflow_beside_a_zero_fraction",
+                                [] {
+                                  TVLEParams params = WithHugeUnifacParameter();
+                                  Evaluate(params, {1, 0}, kTau);
                                 }}),
     [](const auto& info) { return std::string(info.param.name); });
 
