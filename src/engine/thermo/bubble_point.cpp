@@ -104,7 +104,7 @@ void DewNewton(int n, DewVector& u, Residual&& residual) {
   (findTemperature ? tau : P) = z;
   ActivityCoefficients(x, gamma, tau);
   // The vapour pressures depend on the temperature alone.
-  const ComponentVector* known = vapourMemo_.Find(tau);
+  const ComponentVector* known = Remembered(vapourMemo_, tau);
   ComponentVector computed;
   Real sum = -1;
   for (int i = 0; i < N(); ++i) {

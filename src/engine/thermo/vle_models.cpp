@@ -329,7 +329,7 @@ void TVLEObj::PrepareComposition(const ComponentVector&) {}
 }
 
 void TWilsonObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) {
-  const ComponentMatrix* lambda = memo_.Find(tau);
+  const ComponentMatrix* lambda = Remembered(memo_, tau);
   ComponentMatrix computed;
   if (lambda == nullptr) {
     WilsonLambda(N(), Params.WilsonA, MolarVolumes(tau), tau, computed);
@@ -340,7 +340,7 @@ void TWilsonObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma,
 }
 
 void TNRTLObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) {
-  const NrtlTerms* terms = memo_.Find(tau);
+  const NrtlTerms* terms = Remembered(memo_, tau);
   NrtlTerms computed;
   if (terms == nullptr) {
     NrtlTemperatureTerms(N(), Params.NrtlAlpha, Params.NrtlB, MolarVolumes(tau), tau, computed);
@@ -351,7 +351,7 @@ void TNRTLObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, R
 }
 
 void TUNIQUACObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) {
-  const GroupMatrix* known = memo_.Find(tau);
+  const GroupMatrix* known = Remembered(memo_, tau);
   GroupMatrix computed;
   UniquacEvaluate(N(), Constants().q, Constants().r, Params.UniquacA, x, tau, known, computed,
                   gamma);
@@ -370,7 +370,7 @@ void TUNIFACObj::PrepareComposition(const ComponentVector& x) {
 }
 
 void TUNIFACObj::ActivityCoefficients(ComponentVector, ComponentVector& gamma, Real tau) {
-  const UnifacTerms* known = memo_.Find(tau);
+  const UnifacTerms* known = Remembered(memo_, tau);
   UnifacTerms computed;
   UnifacEvaluate(Groups(), GroupFractions, CombFactors, tau, known, computed, gamma);
   if (known == nullptr && RemembersTemperature()) memo_.Remember(tau, computed);

@@ -165,6 +165,13 @@ class TVLEObj {
   //! bubble search, whose temperatures recur in every search: the models
   //! remember their terms of the temperature alone for those.
   bool RemembersTemperature() const { return rememberTemperature_; }
+  //! The terms memo holds for tau, looked for at the start samples only
+  //! (other temperatures hardly ever recur, and the search costs time);
+  //! nullptr otherwise.
+  template <class Terms>
+  const Terms* Remembered(const TemperatureMemo<Terms>& memo, Real tau) const {
+    return rememberTemperature_ ? memo.Find(tau) : nullptr;
+  }
 
  private:
   Real BubbleFunction(bool findTemperature, Real z, Real& tau, Real& P, const ComponentVector& x,
