@@ -8,6 +8,7 @@
 
 #include "engine/numerics/matrix_inversion.h"
 #include "engine/shell/user_dialog.h"
+#include "engine/thermo/bubble_search.h"
 #include "engine/thermo/numeric_checks.h"
 #include "engine/thermo/vle_models.h"
 
@@ -17,9 +18,6 @@ namespace {
 
 // Pa per mm Hg, as the whole program converts.
 constexpr Real kPascalPerMmHg = 133.3L;
-// Secant difference steps: reduced temperature, or Pa.
-constexpr Real kTemperatureStep = 0.02L;
-constexpr Real kPressureStep = 0.2L;
 // Starts of the dew-point unknown: tau = 1.3 (82 C), or 40 mm Hg in Pa.
 constexpr Real kDewStartTemperature = 1.3L;
 constexpr Real kDewStartPressure = 5332;
@@ -95,56 +93,21 @@ void DewNewton(int n, DewVector& u, Residual&& residual) {
 
 }  // namespace
 
-// Inlined into the search: its 80-bit argument would otherwise go through
-// memory on every evaluation.
-[[gnu::always_inline]] inline Real TVLEObj::BubbleFunction(bool findTemperature, Real z, Real& tau,
-                                                           Real& P, const ComponentVector& x,
-                                                           ComponentVector& gamma,
-                                                           ComponentVector& y) {
-  (findTemperature ? tau : P) = z;
-  ActivityCoefficients(x, gamma, tau);
-  // The vapour pressures depend on the temperature alone.
-  const ComponentVector* known = Remembered(vapourMemo_, tau);
-  ComponentVector computed;
-  Real sum = -1;
-  for (int i = 0; i < N(); ++i) {
-    const Real saturation =
-        known != nullptr ? (*known)[i]
-                         : (computed[i] = VapourPressure(*components_[i], tau, vapourSegments_[i]));
-    y[i] = saturation * x[i] * gamma[i] / P;
-    sum += y[i];
-  }
-  if (known == nullptr && RemembersTemperature()) vapourMemo_.Remember(tau, computed);
-  return RequireFinite(sum, "BubbleFunction", "sum of y - 1");
-}
-
 void TVLEObj::BubblePoint(bool findTemperature, Real Lo, Real Hi, Real& tau, Real& P,
                           const ComponentVector& x, ComponentVector& gamma, ComponentVector& y) {
-  // The liquid does not change during the search, so UNIFAC's group
-  // fractions and combinatorial factors are computed once.
-  PrepareComposition(x);
-  // The quadratic start samples the same three points in every search: the
-  // models remember their terms of the temperature there.
-  // Evaluations outside a search (the dew point, single calls) remember
-  // nothing, also after a search that failed during its start.
-  struct ForgetAfterSearch {
-    bool& remember;
-    ~ForgetAfterSearch() { remember = false; }
-  } forget{rememberTemperature_};
-  int evaluations = 0;
-  auto F = [&](Real z) __attribute__((always_inline)) {
-    rememberTemperature_ = evaluations++ < 3;
-    return BubbleFunction(findTemperature, z, tau, P, x, gamma, y);
-  };
   if (!findTemperature) {
     Lo *= kPascalPerMmHg;
     Hi *= kPascalPerMmHg;
   }
-  const Real start = QuadraticStart(F, Lo, Hi);
-  // The found value is the one of the last evaluation, F(d + a) of the
-  // final secant step, which left tau or P, gamma and y consistent with
-  // each other; the secant's own final estimate is not written back.
-  SecantRoot(F, start, findTemperature ? kTemperatureStep : kPressureStep, kEquilibriumTolerance);
+  BubbleSearch(findTemperature, Lo, Hi, tau, P, x, gamma, y);
+}
+
+void TVLEObj::BubbleSearch(bool findTemperature, Real Lo, Real Hi, Real& tau, Real& P,
+                           const ComponentVector& x, ComponentVector& gamma, ComponentVector& y) {
+  SearchBubble(findTemperature, Lo, Hi, tau, P, x, gamma, y,
+               [this](const ComponentVector& liquid, ComponentVector& coefficients, Real t) {
+                 ActivityCoefficients(liquid, coefficients, t);
+               });
 }
 
 void TVLEObj::DewResidual(bool findTemperature, const ComponentVector& y, const ComponentVector& u,

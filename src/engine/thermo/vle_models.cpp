@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <typeinfo>
 
+#include "engine/thermo/bubble_search.h"
 #include "engine/thermo/numeric_checks.h"
 
 namespace vexilor {
@@ -328,7 +330,8 @@ void TVLEObj::PrepareComposition(const ComponentVector&) {}
   return V;
 }
 
-void TWilsonObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) {
+[[gnu::always_inline]] inline void TWilsonObj::Evaluate(const ComponentVector& x,
+                                                        ComponentVector& gamma, Real tau) {
   const ComponentMatrix* lambda = Remembered(memo_, tau);
   ComponentMatrix computed;
   if (lambda == nullptr) {
@@ -339,7 +342,8 @@ void TWilsonObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma,
   WilsonFromLambda(N(), *lambda, x, gamma);
 }
 
-void TNRTLObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) {
+[[gnu::always_inline]] inline void TNRTLObj::Evaluate(const ComponentVector& x,
+                                                      ComponentVector& gamma, Real tau) {
   const NrtlTerms* terms = Remembered(memo_, tau);
   NrtlTerms computed;
   if (terms == nullptr) {
@@ -350,7 +354,8 @@ void TNRTLObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, R
   NrtlFromTerms(N(), *terms, x, gamma);
 }
 
-void TUNIQUACObj::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) {
+[[gnu::always_inline]] inline void TUNIQUACObj::Evaluate(const ComponentVector& x,
+                                                         ComponentVector& gamma, Real tau) {
   const GroupMatrix* known = Remembered(memo_, tau);
   GroupMatrix computed;
   UniquacEvaluate(N(), Constants().q, Constants().r, Params.UniquacA, x, tau, known, computed,
@@ -369,12 +374,39 @@ void TUNIFACObj::PrepareComposition(const ComponentVector& x) {
   CombinatorialFactors(N(), Constants().q, Constants().r, x, CombFactors);
 }
 
-void TUNIFACObj::ActivityCoefficients(ComponentVector, ComponentVector& gamma, Real tau) {
+// The liquid enters through GroupFractions and CombFactors.
+[[gnu::always_inline]] inline void TUNIFACObj::Evaluate(const ComponentVector&,
+                                                        ComponentVector& gamma, Real tau) {
   const UnifacTerms* known = Remembered(memo_, tau);
   UnifacTerms computed;
   UnifacEvaluate(Groups(), GroupFractions, CombFactors, tau, known, computed, gamma);
   if (known == nullptr && RemembersTemperature()) memo_.Remember(tau, computed);
 }
+
+template <class Model>
+void TModelObj<Model>::ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) {
+  static_cast<Model&>(*this).Evaluate(x, gamma, tau);
+}
+
+template <class Model>
+void TModelObj<Model>::BubbleSearch(bool findTemperature, Real Lo, Real Hi, Real& tau, Real& P,
+                                    const ComponentVector& x, ComponentVector& gamma,
+                                    ComponentVector& y) {
+  if (typeid(*this) != typeid(Model)) {
+    TVLEObj::BubbleSearch(findTemperature, Lo, Hi, tau, P, x, gamma, y);
+    return;
+  }
+  Model& model = static_cast<Model&>(*this);
+  SearchBubble(
+      findTemperature, Lo, Hi, tau, P, x, gamma, y,
+      [&model](const ComponentVector& liquid, ComponentVector& coefficients, Real t)
+          __attribute__((always_inline)) { model.Evaluate(liquid, coefficients, t); });
+}
+
+template class TModelObj<TWilsonObj>;
+template class TModelObj<TNRTLObj>;
+template class TModelObj<TUNIQUACObj>;
+template class TModelObj<TUNIFACObj>;
 
 std::unique_ptr<TVLEObj> CreateVLEObj(const TVLEParams& params,
                                       const std::array<std::string, kMaxComponents>& names,

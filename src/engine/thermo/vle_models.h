@@ -173,9 +173,22 @@ class TVLEObj {
     return rememberTemperature_ ? memo.Find(tau) : nullptr;
   }
 
+  //! The bubble search (pressure bracket in Pa) with the liquid x. This one
+  //! evaluates the model through ActivityCoefficients; the model classes
+  //! run it with their own evaluation inlined.
+  virtual void BubbleSearch(bool findTemperature, Real Lo, Real Hi, Real& tau, Real& P,
+                            const ComponentVector& x, ComponentVector& gamma, ComponentVector& y);
+  //! The bubble search with evaluate(x, gamma, tau) as the model
+  //! (bubble_search.h).
+  template <class Evaluate>
+  void SearchBubble(bool findTemperature, Real Lo, Real Hi, Real& tau, Real& P,
+                    const ComponentVector& x, ComponentVector& gamma, ComponentVector& y,
+                    Evaluate&& evaluate);
+
  private:
+  template <class Evaluate>
   Real BubbleFunction(bool findTemperature, Real z, Real& tau, Real& P, const ComponentVector& x,
-                      ComponentVector& gamma, ComponentVector& y);
+                      ComponentVector& gamma, ComponentVector& y, Evaluate& evaluate);
   void DewResidual(bool findTemperature, const ComponentVector& y, const ComponentVector& u,
                    Real& tau, Real& P, ComponentVector& gamma, ComponentVector& residual);
   void BubblePoint(bool findTemperature, Real Lo, Real Hi, Real& tau, Real& P,
@@ -193,43 +206,63 @@ class TVLEObj {
   TemperatureMemo<ComponentVector> vapourMemo_;  // vapour pressures
 };
 
-class TWilsonObj : public TVLEObj {
+//! What the four model classes share: their ActivityCoefficients is
+//! Model::Evaluate, and their bubble search runs with that evaluation
+//! inlined. An object of a class derived from a model class may evaluate
+//! the model otherwise; it takes TVLEObj's search through
+//! ActivityCoefficients.
+template <class Model>
+class TModelObj : public TVLEObj {
  public:
   using TVLEObj::TVLEObj;
-  //! Wilson with molar volumes from the property tables at (tau - 1) * 273.15 C.
   void ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) override;
 
+ protected:
+  void BubbleSearch(bool findTemperature, Real Lo, Real Hi, Real& tau, Real& P,
+                    const ComponentVector& x, ComponentVector& gamma, ComponentVector& y) override;
+};
+
+class TWilsonObj : public TModelObj<TWilsonObj> {
+ public:
+  using TModelObj::TModelObj;
+
  private:
+  friend class TModelObj<TWilsonObj>;
+  //! Wilson with molar volumes from the property tables at (tau - 1) * 273.15 C.
+  void Evaluate(const ComponentVector& x, ComponentVector& gamma, Real tau);
   TemperatureMemo<ComponentMatrix> memo_;  // Lambda
 };
 
-class TNRTLObj : public TVLEObj {
+class TNRTLObj : public TModelObj<TNRTLObj> {
  public:
-  using TVLEObj::TVLEObj;
-  //! NRTL with molar volumes from the property tables at (tau - 1) * 273.15 C.
-  void ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) override;
+  using TModelObj::TModelObj;
 
  private:
+  friend class TModelObj<TNRTLObj>;
+  //! NRTL with molar volumes from the property tables at (tau - 1) * 273.15 C.
+  void Evaluate(const ComponentVector& x, ComponentVector& gamma, Real tau);
   TemperatureMemo<NrtlTerms> memo_;
 };
 
-class TUNIQUACObj : public TVLEObj {
+class TUNIQUACObj : public TModelObj<TUNIQUACObj> {
  public:
-  using TVLEObj::TVLEObj;
-  void ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) override;
+  using TModelObj::TModelObj;
 
  private:
+  friend class TModelObj<TUNIQUACObj>;
+  void Evaluate(const ComponentVector& x, ComponentVector& gamma, Real tau);
   TemperatureMemo<GroupMatrix> memo_;  // Psi of the components
 };
 
-class TUNIFACObj : public TVLEObj {
+class TUNIFACObj : public TModelObj<TUNIFACObj> {
  public:
-  using TVLEObj::TVLEObj;
-  //! Needs GroupFractions and CombFactors of the same x (PrepareComposition).
-  void ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) override;
+  using TModelObj::TModelObj;
   void PrepareComposition(const ComponentVector& x) override;
 
  private:
+  friend class TModelObj<TUNIFACObj>;
+  //! Needs GroupFractions and CombFactors of the same x (PrepareComposition).
+  void Evaluate(const ComponentVector& x, ComponentVector& gamma, Real tau);
   UnifacGroups Groups() const;
   TemperatureMemo<UnifacTerms> memo_;
 };

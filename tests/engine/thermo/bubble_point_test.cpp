@@ -314,6 +314,40 @@ INSTANTIATE_TEST_SUITE_P(
                       EquilibriumCase{"unifac", 'F', {0, 1, 2, 3}, {0.25L, 0.35L, 0.3L, 0.1L}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The model classes search with their own evaluation built in; a class
+// derived from one that evaluates otherwise must still be asked for every
+// evaluation of the search.
+class CountedWilson : public TWilsonObj {
+ public:
+  using TWilsonObj::TWilsonObj;
+  void ActivityCoefficients(ComponentVector x, ComponentVector& gamma, Real tau) override {
+    ++Evaluations;
+    TWilsonObj::ActivityCoefficients(x, gamma, tau);
+  }
+  int Evaluations = 0;
+};
+
+TEST_F(BubblePointTest, ADerivedModelEvaluatesEveryStepOfTheSearch) {
+  const TVLEParams params = MakeParams('W', {0, 1});
+  CountedWilson counted(params, NamesOf(params), ConstantsOf(params));
+  TWilsonObj plain(params, NamesOf(params), ConstantsOf(params));
+  ComponentVector x{0.3L, 0.7L};
+  ComponentVector gamma{};
+  ComponentVector y{};
+  ComponentVector plainGamma{};
+  ComponentVector plainY{};
+  Real tau = 0;
+  Real plainTau = 0;
+  Real P = kAtmospherePa;
+  counted.Equilibrium('T', 'y', 1.01L, 1.2L, tau, P, x, gamma, y);
+  plain.Equilibrium('T', 'y', 1.01L, 1.2L, plainTau, P, x, plainGamma, plainY);
+  // Three samples for the start, two per secant step.
+  EXPECT_GE(counted.Evaluations, 5);
+  EXPECT_EQ(counted.Evaluations % 2, 1);
+  EXPECT_EQ(tau, plainTau);
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(y[i], plainY[i]) << i;
+}
+
 // ------------------------------------------------------------ odd calls
 
 TEST_F(BubblePointTest, UnknownVariableIsReportedAndFails) {
