@@ -1,6 +1,7 @@
 #include "cli/column_options.h"
 
 #include <CLI/CLI.hpp>
+#include <cmath>
 
 #include "cli/exit_codes.h"
 #include "cli/input_values.h"
@@ -20,9 +21,15 @@ std::vector<std::string> Split(const std::string& text, char separator) {
   }
 }
 
+// Whether value is a whole number within low..high. The range is tested
+// first: converting a real beyond the range of an integer type is undefined.
+bool WholeWithin(Real value, int low, int high) {
+  return value >= low && value <= high && value == std::trunc(value);
+}
+
 std::uint8_t ParseTray(const std::string& text, const std::string& option) {
   const Real value = ParseReal(text, option);
-  if (value != static_cast<int>(value) || value < 0 || value > 255)
+  if (!WholeWithin(value, 0, 255))
     throw BadInput("invalid tray number '" + text + "' for " + option);
   return static_cast<std::uint8_t>(value);
 }
@@ -32,7 +39,7 @@ std::uint8_t ParseTray(const std::string& text, const std::string& option) {
 ProblemOptions ParseProblem(const ColumnOptions& options) {
   ProblemOptions problem;
   const Real trays = ParseReal(options.Trays, "--trays");
-  if (trays != static_cast<int>(trays) || trays < 1 || trays > 255)
+  if (!WholeWithin(trays, 1, 255))
     throw BadInput("--trays must be a whole number of trays from 1 on, not '" + options.Trays +
                    "'");
   problem.Trays = static_cast<std::uint16_t>(trays);

@@ -224,6 +224,36 @@ TEST_F(ColumnCommandTest, IncompleteOrContradictoryCommandsAreUsageErrors) {
   EXPECT_NE(empty.err.find("argument 3 is empty"), std::string::npos) << empty.err;
 }
 
+// Tray numbers far beyond any integer type (converting them was undefined)
+// and fractions of a tray are refused with the option named.
+TEST_F(ColumnCommandTest, TrayNumbersThatAreNoTraysAreUsageErrors) {
+  struct Case {
+    const char* option;
+    const char* value;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"--trays", "7777777777777777777777", "--trays must be a whole number of trays from 1 on"},
+      {"--trays", "-1e300", "--trays must be a whole number of trays from 1 on"},
+      {"--trays", "2.5", "--trays must be a whole number of trays from 1 on"},
+      {"--takeoff", "7777777777777777777777:5", "invalid tray number '7777777777777777777777'"},
+      {"--takeoff", "-1e30:5", "invalid tray number '-1e30'"},
+      {"--feed", "1e300:500:10", "invalid tray number '1e300'"},
+      {"--feed", "1.5:500:10", "invalid tray number '1.5'"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> arguments = SmallColumn();
+    if (std::string(c.option) == "--trays") {
+      arguments[3] = c.value;
+    } else {
+      arguments.insert(arguments.end(), {c.option, c.value});
+    }
+    const RunResult run = Run(arguments);
+    EXPECT_EQ(run.exitCode, 2) << c.option << " " << c.value;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+}
+
 TEST_F(ColumnCommandTest, PhysicallyImpossibleSolutionIsShownAndFails) {
   const RunResult run = Run(SmallColumn());
   EXPECT_EQ(run.exitCode, 3);
