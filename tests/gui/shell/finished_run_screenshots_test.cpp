@@ -20,11 +20,13 @@
 #include "gui/shell/main_frame.h"
 #include "gui/shell/main_window_fixture.h"
 #include "gui/shell/run_button.h"
+#include "gui/shell/typed_column.h"
 
 namespace vexilor::gui {
 namespace {
 
 using testing::ClickButton;
+using testing::TypeColumnAndConfirm;
 using testing::TypeIntoCell;
 
 class FinishedRunScreenshotsTest : public MainWindowFixture {
@@ -41,26 +43,8 @@ class FinishedRunScreenshotsTest : public MainWindowFixture {
   // The ethanol-water example: 8 trays, live steam 3000 kg/h at 3 kgf/cm2,
   // feed 8000 kg/h with 20 % on tray 5, 300 kg/h from trays 7 and 9.
   static void FillColumn(ColumnEntryDialog* dialog) {
-    auto type = [dialog](const char* field, const char* text) {
-      auto* edit = dialog->findChild<QLineEdit*>(field);
-      edit->setText(QString::fromLatin1(text));
-      QTest::keyClick(edit, Qt::Key_End);
-    };
-    type("edSteamCons", "3000");
-    type("edSteamPress", "3");
-    type("edTotalNumb", "8");
-    type("edFeedNumb", "1");
-    type("edCatchNumb", "2");
-    auto* feed = dialog->findChild<StringGrid*>("strGrFeed");
-    TypeIntoCell(feed, 1, 2, "5");
-    TypeIntoCell(feed, 2, 2, "8000");
-    TypeIntoCell(feed, 3, 2, "20");
-    auto* catches = dialog->findChild<StringGrid*>("strGrCatch");
-    TypeIntoCell(catches, 1, 2, "7");
-    TypeIntoCell(catches, 2, 2, "300");
-    TypeIntoCell(catches, 1, 3, "9");
-    TypeIntoCell(catches, 2, 3, "300");
-    ClickButton(dialog, "bitBtOk");
+    TypeColumnAndConfirm(dialog,
+                         {"3000", "3", "8", {"5", "8000"}, "20", {{"7", "300"}, {"9", "300"}}});
   }
 
   // Ticks alternative index of the dialog and confirms it.

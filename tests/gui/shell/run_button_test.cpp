@@ -21,11 +21,13 @@
 #include "gui/shell/main_frame.h"
 #include "gui/shell/main_window_fixture.h"
 #include "gui/shell/memo_results_text.h"
+#include "gui/shell/typed_column.h"
 
 namespace vexilor::gui {
 namespace {
 
 using testing::ClickButton;
+using testing::TypeColumnAndConfirm;
 using testing::TypeIntoCell;
 
 struct RecordingStore : ResultsStore {
@@ -46,26 +48,8 @@ class RunButtonTest : public MainWindowFixture {
 
   // A three-tray ethanol-water column typed into the entry dialog.
   static void FillColumn(ColumnEntryDialog* dialog) {
-    auto type = [dialog](const char* field, const char* text) {
-      auto* edit = dialog->findChild<QLineEdit*>(field);
-      edit->setText(QString::fromLatin1(text));
-      QTest::keyClick(edit, Qt::Key_End);
-    };
-    type("edSteamCons", "600");
-    type("edSteamPress", "3");
-    type("edTotalNumb", "3");
-    type("edFeedNumb", "1");
-    type("edCatchNumb", "2");
-    auto* feed = dialog->findChild<StringGrid*>("strGrFeed");
-    TypeIntoCell(feed, 1, 2, "2");
-    TypeIntoCell(feed, 2, 2, "1000");
-    TypeIntoCell(feed, 3, 2, "20");
-    auto* catches = dialog->findChild<StringGrid*>("strGrCatch");
-    TypeIntoCell(catches, 1, 2, "4");
-    TypeIntoCell(catches, 2, 2, "150");
-    TypeIntoCell(catches, 1, 3, "3");
-    TypeIntoCell(catches, 2, 3, "100");
-    ClickButton(dialog, "bitBtOk");
+    TypeColumnAndConfirm(dialog,
+                         {"600", "3", "3", {"2", "1000"}, "20", {{"4", "150"}, {"3", "100"}}});
   }
 };
 
