@@ -52,17 +52,11 @@ SolverVector Unknowns(int shift) {
   return u;
 }
 
-// Pending events are let through once per evaluation; a benchmark has none.
-class QuietDialog : public cli::CliDialog {
- public:
-  QuietDialog() : cli::CliDialog(stderr) {}
-};
-
 // A whole evaluation: the liquid of every stage changes, so every stage
 // computes its bubble point.
 void BM_ColumnResiduals19Trays(benchmark::State& state) {
   const auto column = NineteenTrayColumn();
-  QuietDialog dialog;
+  cli::CliDialog dialog;
   DialogScope scope(dialog);
   const SolverVector u[2] = {Unknowns(0), Unknowns(1)};
   SolverVector R{};
@@ -78,7 +72,7 @@ BENCHMARK(BM_ColumnResiduals19Trays)->Unit(benchmark::kMicrosecond);
 // keeps its liquid and its bubble point.
 void BM_ColumnResiduals19TraysOneFlowMoved(benchmark::State& state) {
   const auto column = NineteenTrayColumn();
-  QuietDialog dialog;
+  cli::CliDialog dialog;
   DialogScope scope(dialog);
   SolverVector u[2] = {Unknowns(0), Unknowns(0)};
   u[1][31] += 1e-3L;

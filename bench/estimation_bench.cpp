@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_dialog.h"
 #include "engine/estimation/estimation_dialogue.h"
 #include "engine/estimation/fitting.h"
 #include "engine/estimation/unifac_groups.h"
@@ -21,8 +22,9 @@ namespace vexilor {
 namespace {
 
 // Answers the method question and the UNIFAC questions as told, and the
-// minimiser's slow-convergence question with "go on".
-class BenchDialog : public UserDialog {
+// minimiser's slow-convergence question with "go on", silently; the rest
+// as the command line does.
+class BenchDialog : public cli::CliDialog {
  public:
   BenchDialog(int method, std::deque<int> alternatives)
       : method_(method), alternatives_(std::move(alternatives)) {}
@@ -31,29 +33,12 @@ class BenchDialog : public UserDialog {
     ++Questions;
     return buttons == ButtonSet::AbortRetry ? Answer::Retry : Answer::Ok;
   }
-  void Beep() override {}
   int ChooseEquilibriumMethod(const ChooseMethodRequest&) override { return method_; }
   int ChooseAlternative(const AlternativesRequest&) override {
     const int answer = alternatives_.front();
     alternatives_.pop_front();
     return answer;
   }
-  std::vector<bool> ChooseComponents(const ComponentsRequest&) override { return {}; }
-  NumberAnswer AskNumber(const NumberRequest&) override { return {}; }
-  GridAnswer EnterNumberGrid(const GridRequest&) override { return {}; }
-  std::optional<ColumnEntryResult> EnterColumnData(const ColumnEntryRequest&) override {
-    return std::nullopt;
-  }
-  std::string OpenFileName(const FileDialogRequest&) override { return {}; }
-  std::string SaveFileName(const FileDialogRequest&) override { return {}; }
-  void SetWaitLabel(const std::string&) override {}
-  void SetStatusText(const std::string&) override {}
-  void SetClockRunning(bool) override {}
-  void SetBusyCursor(bool) override {}
-  bool ProcessEvents() override { return false; }
-  void SetRunLamp(RunLamp) override {}
-  void ResultsAvailable() override {}
-  void LocalMethodFailed() override {}
 
   int Questions = 0;  //!< slow-convergence questions answered
 
